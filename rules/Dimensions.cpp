@@ -1,0 +1,61 @@
+#include "Dimensions.h"
+
+#include "NumberText.h"
+#include "RunTimeError.h"
+
+namespace ratedload::rules {
+
+namespace {
+
+constexpr double kInchesPerFoot = 12.0;
+constexpr double kSquareInchesPerSquareFoot = 144.0;
+constexpr double kMetresPerMillimetre = 0.001;
+
+// A side enters the area as the double nearest to the decimal that is shown
+// for it, not as its binary single-precision value.
+double AsShown(float side)
+{
+    return ReadNumber(SingleToText(side));
+}
+
+} // namespace
+
+float SideInches(std::string_view feet, std::string_view inches, std::string_view fraction)
+{
+    return ToSingle(kInchesPerFoot * ReadNumber(feet) + ReadNumber(inches) + ReadNumber(fraction));
+}
+
+float SideMetres(std::string_view metres, std::string_view millimetres)
+{
+    return ToSingle(ReadNumber(metres) + ReadNumber(millimetres) * kMetresPerMillimetre);
+}
+
+float AreaFromSides(Units units, float depth, float width)
+{
+    const double widthShown = AsShown(width);
+    const double depthShown = AsShown(depth);
+    const double product = depthShown * widthShown;
+    if (units == Units::Imperial)
+        return ToSingle(product / kSquareInchesPerSquareFoot);
+    return ToSingle(product);
+}
+
+float TypedArea(std::string_view text)
+{
+    return ToSingle(ReadNumber(text));
+}
+
+bool AreaWasTyped(std::string_view areaText)
+{
+    return ReadNumber(areaText) > 0.0;
+}
+
+bool DimensionsWereEntered(const DimensionTexts &texts)
+{
+    double sum = 0.0;
+    for (const std::string &text : texts)
+        sum += ReadNumber(text);
+    return ToSingle(sum) > 0.0f;
+}
+
+} // namespace ratedload::rules

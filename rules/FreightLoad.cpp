@@ -1,0 +1,38 @@
+#include "FreightLoad.h"
+
+#include "NumberText.h"
+#include "RunTimeError.h"
+
+namespace ratedload::rules {
+
+namespace {
+
+// Whole pounds per square foot and kilograms per square metre; the metric
+// rates are constants of their own, not conversions of the imperial ones.
+double RatePerUnitArea(Units units, FreightClass freightClass)
+{
+    const bool motorVehicle = freightClass == FreightClass::B;
+    if (units == Units::Imperial)
+        return motorVehicle ? 30.0 : 50.0;
+    return motorVehicle ? 146.0 : 244.0;
+}
+
+} // namespace
+
+std::optional<std::string> FreightLoad(Units units, FreightClass freightClass, float area,
+                                       std::string_view truckText)
+{
+    const bool truckClass = freightClass == FreightClass::C1 || freightClass == FreightClass::C2;
+    if (truckClass && truckText.empty())
+        return std::nullopt;
+    const float classLoad = ToSingle(area * RatePerUnitArea(units, freightClass));
+    if (!truckClass)
+        return SingleToText(classLoad);
+
+    const double truck = ReadNumber(truckText);
+    if (ToSingle(truck) > classLoad)
+        return DoubleToText(truck);
+    return SingleToText(classLoad);
+}
+
+} // namespace ratedload::rules

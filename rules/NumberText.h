@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace ratedload::rules {
+
+// The leading-number rule. Reads the number at the start of the text: blanks,
+// tabs and line feeds are skipped wherever they stand, then an optional sign,
+// digits with at most one ".", and an optional exponent (E or D). Reading stops
+// at the first character that cannot continue the number; a text that does not
+// begin with a number reads as 0. Never throws: a number beyond the range of
+// double reads as an infinity of its sign, which every later narrowing refuses.
+double ReadNumber(std::string_view text);
+
+// The strict reading: apart from blanks around it, the whole text must be one
+// number of the form that SingleToText and DoubleToText write. Anything else,
+// the empty text included, raises RunTimeError; so does a number beyond the
+// range of double.
+double StrictNumber(std::string_view text);
+
+// The number-to-text rule: general form with at most 7 (single) or 15
+// (double) significant digits, exponent form "1.234568E+07" / "1E-05" for very
+// large and very small magnitudes, no trailing zeros, never "-0". The decimal
+// point is always ".". DoubleToText raises RunTimeError for a value that is
+// not finite.
+std::string SingleToText(float value);
+std::string DoubleToText(double value);
+
+// Rounds to 4 decimal places, a tie going to the even last digit. A value is
+// taken as the decimal of 15 significant digits that DoubleToText shows for
+// it, so a double that is only nearly a tie in binary (0.00005) rounds as the
+// tie that a person reads in it.
+double RoundTo4Places(double value);
+
+} // namespace ratedload::rules

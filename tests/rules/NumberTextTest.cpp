@@ -1,0 +1,237 @@
+#include "NumberText.h"
+#include "RunTimeError.h"
+
+#include "CaseNames.h"
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <string>
+
+namespace ratedload::rules {
+namespace {
+
+constexpr double Inf = std::numeric_limits<double>::infinity();
+constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
+
+
+struct ReadRow {
+    const char *name;
+    const char *text;
+    double value;
+};
+
+class ReadNumberTest : public testing::TestWithParam<ReadRow> {};
+
+TEST_P(ReadNumberTest, ReadsTheLeadingNumber) {
+    EXPECT_EQ(ReadNumber(GetParam().text), GetParam().value) << '"' << GetParam().text << '"';
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, ReadNumberTest, testing::Values(
+    ReadRow{"LettersEndTheNumber", "12abc", 12},
+    ReadRow{"SlashEndsTheNumber", "1/2", 1},
+    ReadRow{"NoNumberReadsAsZero", "abc", 0},
+    ReadRow{"EmptyReadsAsZero", "", 0},
+    ReadRow{"LeadingPoint", ".5", 0.5},
+    ReadRow{"Negative", "-3", -3},
+    ReadRow{"BlankInsideIsSkipped", "1 2", 12},
+    ReadRow{"TabAndLineFeedAreSkipped", "\t1\n2", 12},
+    ReadRow{"CommaEndsTheNumber", "1,5", 1},
+    ReadRow{"UnitAfterTheNumber", "12.5ft", 12.5},
+    ReadRow{"ExponentE", "1E3", 1000},
+    ReadRow{"ExponentD", "1D3", 1000},
+    ReadRow{"ExponentWithoutDigits", "1e", 1},
+    ReadRow{"ExponentSignWithoutDigits", "1E+", 1},
+    ReadRow{"BlankAfterSign", "- 3", -3},
+    ReadRow{"SecondPointEndsTheNumber", "1.2.3", 1.2},
+    ReadRow{"PlusSign", "+5", 5},
+    ReadRow{"DecimalIsReadToTheNearestDouble", "2174.99999", 2174.99999},
+    ReadRow{"TinyExponentReadsAsZero", "1E-999", 0}),
+    CaseName{});
+
+TEST(ReadNumberTest, BeyondDoubleRangeIsAnInfinityOfItsSign) {
+    EXPECT_EQ(ReadNumber("1E999"), Inf);
+    EXPECT_EQ(ReadNumber("-1E999"), -Inf);
+}
+
+
+struct StrictRow {
+    const char *name;
+    const char *text;
+    double value;
+};
+
+class StrictNumberTest : public testing::TestWithParam<StrictRow> {};
+
+TEST_P(StrictNumberTest, AcceptsAWrittenNumber) {
+    EXPECT_EQ(StrictNumber(GetParam().text), GetParam().value);
+}
+
+INSTANTIATE_TEST_SUITE_P(Accepted, StrictNumberTest, testing::Values(
+    StrictRow{"BlanksAround", "  41.55556 ", 41.55556},
+    StrictRow{"LargeExponent", "1.234568E+07", 12345680},
+    StrictRow{"SmallExponent", "1E-05", 1e-05},
+    StrictRow{"NegativeWhole", "-2", -2},
+    StrictRow{"Fraction", "0.3333", 0.3333},
+    StrictRow{"Zero", "0", 0}),
+    CaseName{});
+
+class StrictNumberRefusalTest : public testing::TestWithParam<const char *> {};
+
+TEST_P(StrictNumberRefusalTest, RefusesWithRunTimeError) {
+    EXPECT_THROW(StrictNumber(GetParam()), RunTimeError) << '"' << GetParam() << '"';
+}
+
+INSTANTIATE_TEST_SUITE_P(Refused, StrictNumberRefusalTest,
+                         testing::Values("", "  ", "abc", "12abc", "1 2", "1,5", "1E999", ".", "-"));
+
+TEST(StrictNumberTest, ReadsBackEveryTextTheProgramWrites) {
+    const float singles[] = {0.0f, -0.0f, 50.0f, 0.5f, -0.5f, 12345678.0f, 1e-5f, 0.0001f,
+                             41.555557f, FLT_MAX, -FLT_MAX, FLT_MIN, 1e-30f};
+    for (float value : singles) {
+        const std::string text = SingleToText(value);
+        EXPECT_NO_THROW(EXPECT_EQ(StrictNumber(text), ReadNumber(text)) << text) << text;
+    }
+    const double doubles[] = {0.0, -0.0, 1234.56789, 3000000000.0, 1e-5, -0.3333,
+                              1e300, -1e-300, 0.1 + 0.2};
+    for (double value : doubles) {
+        const std::string text = DoubleToText(value);
+        EXPECT_NO_THROW(EXPECT_EQ(StrictNumber(text), ReadNumber(text)) << text) << text;
+    }
+}
+
+
+struct SingleTextRow {
+    const char *name;
+    float value;
+    const char *text;
+};
+
+class SingleToTextTest : public testing::TestWithParam<SingleTextRow> {};
+
+TEST_P(SingleToTextTest, WritesUpToSevenDigits) {
+    EXPECT_EQ(SingleToText(GetParam().value), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, SingleToTextTest, testing::Values(
+    SingleTextRow{"WholeNumberHasNoPoint", 50.0f, "50"},
+    SingleTextRow{"KeepsLeadingZero", 0.5f, "0.5"},
+    SingleTextRow{"NegativeFraction", -0.5f, "-0.5"},
+    SingleTextRow{"EightDigitsUseExponent", 12345678.0f, "1.234568E+07"},
+    SingleTextRow{"TinyUsesExponent", 1e-5f, "1E-05"},
+    SingleTextRow{"TenThousandthIsPlain", 0.0001f, "0.0001"},
+    SingleTextRow{"RoundsToSevenDigits", 41.555557f, "41.55556"},
+    SingleTextRow{"SevenDigitWhole", 1234567.0f, "1234567"},
+    SingleTextRow{"NegativeZeroHasNoSign", -0.0f, "0"}),
+    CaseName{});
+
+struct DoubleTextRow {
+    const char *name;
+    double value;
+    const char *text;
+};
+
+class DoubleToTextTest : public testing::TestWithParam<DoubleTextRow> {};
+
+TEST_P(DoubleToTextTest, WritesUpToFifteenDigits) {
+    EXPECT_EQ(DoubleToText(GetParam().value), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, DoubleToTextTest, testing::Values(
+    DoubleTextRow{"NineSignificantDigits", 1234.56789, "1234.56789"},
+    DoubleTextRow{"TenDigitWhole", 3000000000.0, "3000000000"},
+    DoubleTextRow{"TinyUsesExponent", 1e-5, "1E-05"},
+    DoubleTextRow{"TenThousandthIsPlain", 0.0001, "0.0001"},
+    DoubleTextRow{"BinaryNoiseIsRoundedAway", 0.1 + 0.2, "0.3"},
+    DoubleTextRow{"NegativeZeroHasNoSign", -0.0, "0"}),
+    CaseName{});
+
+TEST(DoubleToTextTest, RefusesAValueThatIsNotFinite) {
+    EXPECT_THROW(DoubleToText(Inf), RunTimeError);
+    EXPECT_THROW(DoubleToText(-Inf), RunTimeError);
+    EXPECT_THROW(DoubleToText(NaN), RunTimeError);
+}
+
+
+struct RoundRow {
+    const char *name;
+    double value;
+    const char *text;
+};
+
+class RoundTo4PlacesTest : public testing::TestWithParam<RoundRow> {};
+
+TEST_P(RoundTo4PlacesTest, RoundsTheDecimalAPersonReads) {
+    EXPECT_EQ(DoubleToText(RoundTo4Places(GetParam().value)), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, RoundTo4PlacesTest, testing::Values(
+    RoundRow{"FewerPlacesStay", 562.5, "562.5"},
+    RoundRow{"TieJustAboveInBinaryGoesToEvenZero", 0.00005, "0"},
+    RoundRow{"TieJustBelowInBinaryGoesToEvenTwo", 0.00015, "0.0002"},
+    RoundRow{"TieDownToEven", 0.00025, "0.0002"},
+    RoundRow{"NegativeTie", -0.00015, "-0.0002"},
+    RoundRow{"TieAfterWholeNumber", 1.00005, "1"},
+    RoundRow{"OrdinaryRoundUp", 29.04509442628674, "29.0451"},
+    RoundRow{"SmallNegativeShowsPlainZero", -0.0000024, "0"}),
+    CaseName{});
+
+TEST(RoundTo4PlacesTest, SmallNegativeBecomesZero) {
+    EXPECT_EQ(RoundTo4Places(-0.0000024), 0.0);
+}
+
+
+TEST(ToSingleTest, RoundsToNearestWithinRange) {
+    EXPECT_EQ(ToSingle(0.1), 0.1f);
+    EXPECT_EQ(ToSingle(double{FLT_MAX}), FLT_MAX);
+    // Just below the halfway point between FLT_MAX and 2^128: rounds down to FLT_MAX.
+    EXPECT_EQ(ToSingle(std::nextafter(0x1.ffffffp127, 0.0)), FLT_MAX);
+    EXPECT_EQ(ToSingle(-std::nextafter(0x1.ffffffp127, 0.0)), -FLT_MAX);
+    EXPECT_EQ(ToSingle(1e-46), 0.0f); // below the smallest single: zero, not an error
+}
+
+TEST(ToSingleTest, RefusesWhatLeavesTheSingleRange) {
+    EXPECT_THROW(ToSingle(0x1.ffffffp127), RunTimeError); // the halfway point rounds up
+    EXPECT_THROW(ToSingle(-0x1.ffffffp127), RunTimeError);
+    EXPECT_THROW(ToSingle(1e39), RunTimeError);
+    EXPECT_THROW(ToSingle(Inf), RunTimeError);
+    EXPECT_THROW(ToSingle(-Inf), RunTimeError);
+    EXPECT_THROW(ToSingle(NaN), RunTimeError);
+}
+
+TEST(ToInt32Test, RoundsHalvesToEven) {
+    EXPECT_EQ(ToInt32(2.5), 2);
+    EXPECT_EQ(ToInt32(3.5), 4);
+    EXPECT_EQ(ToInt32(-2.5), -2);
+    EXPECT_EQ(ToInt32(159.5), 160);
+    EXPECT_EQ(ToInt32(2147483647.4), INT32_MAX);
+    EXPECT_EQ(ToInt32(-2147483648.5), INT32_MIN);
+}
+
+TEST(ToInt32Test, RefusesWhatLeavesTheIntegerRange) {
+    EXPECT_THROW(ToInt32(2147483647.5), RunTimeError); // even neighbour 2147483648
+    EXPECT_THROW(ToInt32(-2147483649.0), RunTimeError);
+    EXPECT_THROW(ToInt32(3e9), RunTimeError);
+    EXPECT_THROW(ToInt32(Inf), RunTimeError);
+    EXPECT_THROW(ToInt32(NaN), RunTimeError);
+}
+
+TEST(DivideTest, DividesAndRefusesZeroOrOverflow) {
+    EXPECT_EQ(Divide(7, 2), 3.5);
+    EXPECT_THROW(Divide(1, 0), RunTimeError);
+    EXPECT_THROW(Divide(1, -0.0), RunTimeError);
+    EXPECT_THROW(Divide(0, 0), RunTimeError);
+    EXPECT_THROW(Divide(1e308, 1e-308), RunTimeError);
+}
+
+TEST(SquareRootTest, RefusesANegativeArgument) {
+    EXPECT_EQ(SquareRoot(2.25), 1.5);
+    EXPECT_EQ(SquareRoot(0), 0);
+    EXPECT_THROW(SquareRoot(-1), RunTimeError);
+}
+
+} // namespace
+} // namespace ratedload::rules
