@@ -19,8 +19,8 @@ double RatePerUnitArea(Units units, FreightClass freightClass)
 
 } // namespace
 
-std::optional<std::string> FreightLoad(Units units, FreightClass freightClass, float area,
-                                       std::string_view truckText)
+std::optional<std::string> FreightLoad(
+    Units units, FreightClass freightClass, float area, std::string_view truckText)
 {
     const bool truckClass = freightClass == FreightClass::C1 || freightClass == FreightClass::C2;
     if (truckClass && truckText.empty())

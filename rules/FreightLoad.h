@@ -13,7 +13,7 @@ enum class FreightClass { A, B, C1, C2, C3 };
 // Minimum rated load of a freight elevator, as the text to show. For classes
 // C1 and C2 a heavier loaded truck governs; when their truck text is exactly
 // empty there is no answer (std::nullopt): no truck weight was entered.
-std::optional<std::string> FreightLoad(Units units, FreightClass freightClass, float area,
-                                       std::string_view truckText);
+std::optional<std::string> FreightLoad(
+    Units units, FreightClass freightClass, float area, std::string_view truckText);
 
 } // namespace ratedload::rules

@@ -23,10 +23,10 @@ struct PassengerRange {
     RootFormula upper;
 };
 
-constexpr PassengerRange kImperialPassenger{
-    5000.0, {1667.50278, 40.83507, 0.8167}, {85012.6086, 289.2155, 0.21610183}};
-constexpr PassengerRange kMetricPassenger{
-    2269.0, {754.4643, 27.4675132, 5.9160798}, {38589.386849, 194.85735, 1.5652476}};
+constexpr PassengerRange kImperialPassenger { 5000.0, { 1667.50278, 40.83507, 0.8167 },
+    { 85012.6086, 289.2155, 0.21610183 } };
+constexpr PassengerRange kMetricPassenger { 2269.0, { 754.4643, 27.4675132, 5.9160798 },
+    { 38589.386849, 194.85735, 1.5652476 } };
 
 double UnroundedArea(Units units, AreaRule rule, double load)
 {

@@ -107,9 +107,9 @@ std::string ToText(double value, int significantDigits)
 {
     if (value == 0.0)
         return "0"; // also for -0
-    std::array<char, 64> buffer{};
+    std::array<char, 64> buffer {};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::general, significantDigits);
+        std::chars_format::general, significantDigits);
     std::string text(buffer.data(), result.ptr);
     for (char &c : text) {
         if (c == 'e')
@@ -140,8 +140,9 @@ double StrictNumber(std::string_view text)
 {
     const std::size_t first = text.find_first_not_of(' ');
     const std::size_t last = text.find_last_not_of(' ');
-    const std::string_view body =
-        first == std::string_view::npos ? std::string_view() : text.substr(first, last - first + 1);
+    const std::string_view body = first == std::string_view::npos
+        ? std::string_view()
+        : text.substr(first, last - first + 1);
     DecimalParts parts;
     if (body.empty() || ScanNumber(body, parts) != body.size())
         throw RunTimeError("type mismatch: not a number");
@@ -168,14 +169,14 @@ double RoundTo4Places(double value)
     if (!std::isfinite(value))
         throw RunTimeError("overflow: value beyond the range of double precision");
     // The 15 significant digits of the value, as d.dddddddddddddde±x.
-    std::array<char, 64> buffer{};
-    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                       std::chars_format::scientific, 14);
+    std::array<char, 64> buffer {};
+    const auto written = std::to_chars(
+        buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::scientific, 14);
     const std::string_view text(buffer.data(), written.ptr - buffer.data());
     const std::size_t ePos = text.find('e');
     int exponent = 0;
-    std::from_chars(text.data() + ePos + 1 + (text[ePos + 1] == '+' ? 1 : 0), written.ptr,
-                    exponent);
+    std::from_chars(
+        text.data() + ePos + 1 + (text[ePos + 1] == '+' ? 1 : 0), written.ptr, exponent);
     const bool negative = text.front() == '-';
     std::string digits; // the 15 digits without point and sign
     for (char c : text.substr(0, ePos)) {

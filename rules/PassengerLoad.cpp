@@ -9,8 +9,8 @@ namespace ratedload::rules {
 
 namespace {
 
-constexpr float kImperialThreshold = 50.0f;  // square feet
-constexpr float kMetricThreshold = 4.65f;    // square metres, as single precision
+constexpr float kImperialThreshold = 50.0f; // square feet
+constexpr float kMetricThreshold = 4.65f; // square metres, as single precision
 constexpr double kPoundsPerPassenger = 160.0;
 constexpr double kKilogramsPerPassenger = 72.5;
 
@@ -35,8 +35,8 @@ std::string PassengerCount(Units units, std::string_view loadText)
     const double load = ReadNumber(loadText);
     if (units == Units::Imperial) {
         // Integer division cuts toward zero, as the count does.
-        const std::int32_t passengers =
-            ToInt32(load) / static_cast<std::int32_t>(kPoundsPerPassenger);
+        const std::int32_t passengers
+            = ToInt32(load) / static_cast<std::int32_t>(kPoundsPerPassenger);
         return std::to_string(passengers);
     }
     const float quotient = ToSingle(load / kKilogramsPerPassenger);

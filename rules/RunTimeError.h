@@ -12,7 +12,10 @@ namespace ratedload::rules {
 // window's computing procedures trap exactly this type and end silently.
 class RunTimeError : public std::runtime_error {
 public:
-    explicit RunTimeError(const std::string &what) : std::runtime_error(what) {}
+    explicit RunTimeError(const std::string &what)
+        : std::runtime_error(what)
+    {
+    }
 };
 
 // Round-to-nearest narrowing to single precision; a value whose rounding would
