@@ -52,7 +52,9 @@ bool MainForm::CalculateMinimumRatedLoad()
 {
     const rules::Units units = CurrentUnits();
 
-    if (rules::AreaWasTyped(Text(ui->Text5)) && rules::DimensionsWereEntered(ListTexts())) {
+    const bool areaTyped = rules::AreaWasTyped(Text(ui->Text5));
+    const bool dimensionsEntered = rules::DimensionsWereEntered(ListTexts());
+    if (areaTyped && dimensionsEntered) {
         ShowMessage(kTitle, kBothWaysGiven);
         ClearAllEntries();
         SetFocusTo(ui->Text5);

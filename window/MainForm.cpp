@@ -168,10 +168,11 @@ void MainForm::ConnectEvents()
         &MainForm::C4_LostFocus);
 
     // A main window has no default or cancel button: Enter, Esc and the menu
-    // shortcuts are taken from every control that can hold the focus.
+    // shortcuts are taken from every control that can hold the focus, but not
+    // inside an open drop-down list, where they pick an item or close it.
     const auto controls = ui->centralwidget->findChildren<QWidget *>();
     for (QWidget *control : controls) {
-        if (control->focusPolicy() != Qt::NoFocus)
+        if (control->window() == this && control->focusPolicy() != Qt::NoFocus)
             control->installEventFilter(this);
     }
 }
@@ -205,9 +206,11 @@ void MainForm::ConnectList(const std::array<QComboBox *, 2> &list, ListHandler c
             [this, change, index] { (this->*change)(index); });
         connect(
             member, &QComboBox::activated, this, [this, click, index] { (this->*click)(index); });
+        // When a list loses the focus with a typed text that matches one of
+        // its items, Qt reports that as a pick of the item; only a real pick
+        // from the drop-down or with the arrow keys is a click here.
+        disconnect(member->lineEdit(), &QLineEdit::editingFinished, member, nullptr);
         member->installEventFilter(this);
-        if (member->lineEdit())
-            member->lineEdit()->installEventFilter(this);
     }
     listFocusHandlers.push_back({ &list, gotFocus, lostFocus });
 }

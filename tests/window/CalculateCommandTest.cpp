@@ -252,3 +252,13 @@ TEST_F(WindowTest, typing_an_area_empties_the_answers_and_resets_every_list)
     EXPECT_EQ(listTexts(), kZeros);
     EXPECT_EQ(text(5)->text(), "3");
 }
+
+TEST_F(WindowTest, an_overflowing_sum_of_the_lists_ends_the_calculation_silently)
+{
+    choose(menu("mnuMetric"));
+    typeInto(list("C4", 0), "1E39");
+    pressEnter();
+    EXPECT_TRUE(takeMessages().isEmpty());
+    EXPECT_EQ(text(1)->text(), "");
+    EXPECT_EQ(text(3)->text(), "");
+}

@@ -1,5 +1,6 @@
 #include "WindowFixture.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QTest>
 
@@ -140,4 +141,63 @@ TEST_F(WindowTest, choosing_freight_with_an_arrow_key_leaves_the_focus_in_the_ar
     ASSERT_TRUE(option(2)->isChecked());
     EXPECT_TRUE(option(3)->isChecked());
     EXPECT_TRUE(hasFocus(text(5))) << "focus on " << qPrintable(focused()->objectName());
+}
+
+TEST_F(WindowTest, answers_stay_after_enter_in_a_list_whose_typed_text_matches_an_item)
+{
+    // Tab into the depth feet, type 10, Tab on to the width feet, type 5,
+    // Enter: the focus goes back to Text5 and the answers must stay.
+    click(text(5));
+    pressKey(Qt::Key_Tab);
+    ASSERT_TRUE(hasFocus(list("C1", 0)));
+    pressKey(Qt::Key_End);
+    pressKey(Qt::Key_Backspace);
+    typeKeys("10");
+    ASSERT_TRUE(tabTo(list("C1", 1)));
+    pressKey(Qt::Key_End);
+    pressKey(Qt::Key_Backspace);
+    typeKeys("5");
+    pressEnter();
+    EXPECT_TRUE(hasFocus(text(5)));
+    EXPECT_EQ(answersOf(*form), QStringList({ "50", "5002.5", "31" }));
+}
+
+TEST_F(WindowTest, visiting_a_list_without_editing_it_keeps_the_answers)
+{
+    pick(list("C1", 0), "10");
+    pick(list("C1", 1), "5");
+    click(command(1));
+    typeInto(text(5), "40");
+    pressEnter(); // the lists now read "0", their last picked items are 10 and 5
+    ASSERT_EQ(answersOf(*form), QStringList({ "40", "3735.2", "23" }));
+    click(list("C1", 1));
+    click(text(5));
+    EXPECT_EQ(answersOf(*form), QStringList({ "40", "3735.2", "23" }));
+}
+
+TEST_F(WindowTest, esc_in_an_open_drop_down_closes_the_list_not_the_window)
+{
+    click(list("C1", 0));
+    list("C1", 0)->showPopup();
+    QWidget *popup = list("C1", 0)->view();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(popup->window()));
+    QTest::keyClick(popup, Qt::Key_Escape);
+    settle();
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_FALSE(popup->isVisible());
+}
+
+TEST_F(WindowTest, enter_in_an_open_drop_down_picks_the_item_without_calculating)
+{
+    click(list("C1", 0));
+    list("C1", 0)->showPopup();
+    QWidget *popup = list("C1", 0)->view();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(popup->window()));
+    QTest::keyClick(popup, Qt::Key_Down);
+    QTest::keyClick(popup, Qt::Key_Down);
+    QTest::keyClick(popup, Qt::Key_Return);
+    settle();
+    EXPECT_EQ(list("C1", 0)->currentText(), "2");
+    EXPECT_EQ(answersOf(*form), QStringList({ "", "", "" }));
+    EXPECT_TRUE(takeMessages().isEmpty());
 }
