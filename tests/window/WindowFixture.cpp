@@ -8,11 +8,9 @@
 
 void WindowTest::SetUp()
 {
-    form = std::make_unique<MainForm>();
-    form->show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    openWindow();
 
-    answerer.setInterval(5);
+    answerer.setInterval(1);
     QObject::connect(&answerer, &QTimer::timeout, &answerer, [this] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (!box || !box->isVisible())
@@ -22,6 +20,13 @@ void WindowTest::SetUp()
         box->button(QMessageBox::Ok) ? box->button(QMessageBox::Ok)->click() : box->reject();
     });
     answerer.start();
+}
+
+void WindowTest::openWindow()
+{
+    form = std::make_unique<MainForm>();
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
 }
 
 void WindowTest::TearDown()

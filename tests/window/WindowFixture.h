@@ -45,6 +45,7 @@ class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
+    void openWindow(); // a new window in its start state, as at program start
 
     template <typename T> T *find(const char *name) const
     {

@@ -1,0 +1,4 @@
+#pragma once
+
+// How many exceptions have got out of the window's handlers into the event loop.
+int EscapedExceptions();
