@@ -1,0 +1,64 @@
+#include "Margins.h"
+
+#include "NumberText.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+
+namespace ratedload::cli {
+
+namespace {
+
+// Longer than any double in fixed notation with kMostPlaces decimals.
+using Buffer = std::array<char, 512>;
+constexpr int kMostPlaces = 100;
+
+// Rounds to a number of decimal places through its decimal text.
+double Rounded(double value, int places)
+{
+    Buffer buffer {};
+    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+        std::chars_format::fixed, std::clamp(places, 0, kMostPlaces));
+    double rounded = value;
+    std::from_chars(buffer.data(), written.ptr, rounded);
+    return rounded;
+}
+
+} // namespace
+
+int DecimalPlaces(std::string_view numberText)
+{
+    const std::size_t e = numberText.find_first_of("eEdD");
+    const std::string_view mantissa = numberText.substr(0, e);
+    const std::size_t point = mantissa.find('.');
+    int places = point == std::string_view::npos
+        ? 0
+        : static_cast<int>(mantissa.size() - point - 1);
+    if (e != std::string_view::npos) {
+        std::string_view exponent = numberText.substr(e + 1);
+        if (!exponent.empty() && exponent.front() == '+')
+            exponent.remove_prefix(1);
+        int power = 0;
+        std::from_chars(exponent.data(), exponent.data() + exponent.size(), power);
+        places -= std::clamp(power, -kMostPlaces, kMostPlaces);
+    }
+    return std::clamp(places, 0, kMostPlaces);
+}
+
+std::string Difference(std::string_view a, std::string_view b)
+{
+    const int places = std::max(DecimalPlaces(a), DecimalPlaces(b));
+    const double difference = rules::ReadNumber(a) - rules::ReadNumber(b);
+    return rules::DoubleToText(Rounded(rules::ReadNumber(rules::DoubleToText(difference)), places));
+}
+
+std::optional<std::string> Percent(std::string_view part, std::string_view whole)
+{
+    const double base = rules::ReadNumber(whole);
+    if (base == 0.0)
+        return std::nullopt;
+    return rules::DoubleToText(Rounded(rules::ReadNumber(part) / base * 100.0, 2));
+}
+
+} // namespace ratedload::cli

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace ratedload::cli {
+
+// Places after the decimal point of a number text as the text rule writes it:
+// "4989.167" has 3, "1.234568E+07" none, "1E-05" five.
+int DecimalPlaces(std::string_view numberText);
+
+// a - b for two number texts, rounded to the places of the finer of them (so
+// that 5000 - 4989.167 is 10.833, not a binary neighbour), written by the
+// number-to-text rule for double precision. RunTimeError when it overflows.
+std::string Difference(std::string_view a, std::string_view b);
+
+// part / whole in percent, to 2 decimal places, by the number-to-text rule;
+// nothing when whole is 0.
+std::optional<std::string> Percent(std::string_view part, std::string_view whole);
+
+} // namespace ratedload::cli

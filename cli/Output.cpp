@@ -1,0 +1,213 @@
+#include "Output.h"
+
+#include "Csv.h"
+
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+
+namespace ratedload::cli {
+
+namespace {
+
+// The JSON grammar of a number: -?(0|[1-9][0-9]*)(\.[0-9]+)?([eE][+-]?[0-9]+)?
+bool IsJsonNumber(std::string_view text)
+{
+    std::size_t pos = 0;
+    auto digits = [&] {
+        const std::size_t start = pos;
+        while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9')
+            ++pos;
+        return pos - start;
+    };
+    if (pos < text.size() && text[pos] == '-')
+        ++pos;
+    if (pos < text.size() && text[pos] == '0')
+        ++pos;
+    else if (digits() == 0)
+        return false;
+    if (pos < text.size() && text[pos] == '.') {
+        ++pos;
+        if (digits() == 0)
+            return false;
+    }
+    if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
+        ++pos;
+        if (pos < text.size() && (text[pos] == '+' || text[pos] == '-'))
+            ++pos;
+        if (digits() == 0)
+            return false;
+    }
+    return pos == text.size();
+}
+
+std::string JsonString(std::string_view text)
+{
+    return nlohmann::json(std::string(text)).dump(-1, ' ', false,
+        nlohmann::json::error_handler_t::replace);
+}
+
+// Characters on screen: UTF-8 continuation bytes take no room of their own.
+std::size_t Width(std::string_view text)
+{
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(),
+        [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+std::string Padded(std::string_view text, std::size_t width, bool right)
+{
+    const std::string fill(width > Width(text) ? width - Width(text) : 0, ' ');
+    return right ? fill + std::string(text) : std::string(text) + fill;
+}
+
+std::string WithoutTrailingBlanks(std::string line)
+{
+    while (!line.empty() && line.back() == ' ')
+        line.pop_back();
+    return line;
+}
+
+bool HasValue(const std::optional<std::string> &value)
+{
+    return value && !value->empty();
+}
+
+std::string Heading(const Column &column)
+{
+    return column.unit.empty() ? column.title : column.title + " (" + column.unit + ")";
+}
+
+} // namespace
+
+std::string CsvHeader(const std::vector<Column> &columns)
+{
+    std::string line;
+    for (std::size_t i = 0; i < columns.size(); ++i)
+        line += (i ? "," : "") + CsvField(columns[i].key);
+    return line + "\n";
+}
+
+std::string CsvRecord(const std::vector<Column> &columns, const Row &row)
+{
+    std::string line;
+    for (std::size_t i = 0; i < columns.size(); ++i)
+        line += (i ? "," : "") + CsvField(i < row.size() && row[i] ? *row[i] : "");
+    return line + "\n";
+}
+
+std::string JsonRecord(const std::vector<Column> &columns, const Row &row)
+{
+    std::string line = "{";
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        line += (i ? "," : "") + JsonString(columns[i].key) + ":";
+        const std::optional<std::string> value = i < row.size() ? row[i] : std::nullopt;
+        if (!HasValue(value))
+            line += "null";
+        else if (columns[i].kind == Kind::Number && IsJsonNumber(*value))
+            line += *value;
+        else
+            line += JsonString(*value);
+    }
+    return line + "}\n";
+}
+
+std::string TextTable(const std::vector<Column> &columns, const std::vector<Row> &rows)
+{
+    std::vector<std::size_t> shown;
+    std::vector<std::size_t> widths;
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        const bool any = std::any_of(rows.begin(), rows.end(),
+            [i](const Row &row) { return i < row.size() && HasValue(row[i]); });
+        if (!any && !rows.empty())
+            continue;
+        std::size_t width = Width(Heading(columns[i]));
+        for (const Row &row : rows) {
+            if (i < row.size() && row[i])
+                width = std::max(width, Width(*row[i]));
+        }
+        shown.push_back(i);
+        widths.push_back(width);
+    }
+    auto line = [&](auto cell) {
+        std::string text;
+        for (std::size_t s = 0; s < shown.size(); ++s) {
+            const Column &column = columns[shown[s]];
+            text += (s ? "  " : "") + Padded(cell(shown[s]), widths[s], column.kind == Kind::Number);
+        }
+        return WithoutTrailingBlanks(text) + "\n";
+    };
+    std::string table = line([&](std::size_t i) { return Heading(columns[i]); });
+    for (const Row &row : rows)
+        table += line([&](std::size_t i) { return i < row.size() && row[i] ? *row[i] : ""; });
+    return table;
+}
+
+std::string TextRecord(const std::vector<Column> &columns, const Row &row)
+{
+    std::size_t labelWidth = 0;
+    std::size_t valueWidth = 0;
+    for (std::size_t i = 0; i < columns.size() && i < row.size(); ++i) {
+        if (HasValue(row[i])) {
+            labelWidth = std::max(labelWidth, Width(columns[i].label));
+            valueWidth = std::max(valueWidth, Width(*row[i]));
+        }
+    }
+    std::string text;
+    for (std::size_t i = 0; i < columns.size() && i < row.size(); ++i) {
+        if (!HasValue(row[i]))
+            continue;
+        text += WithoutTrailingBlanks(Padded(columns[i].label, labelWidth, false) + "  "
+                    + Padded(*row[i], valueWidth, true) + "  " + columns[i].unit)
+            + "\n";
+    }
+    return text;
+}
+
+RecordWriter::RecordWriter(
+    std::FILE *out, Format format, std::vector<Column> columns, bool singleRecord)
+    : out_(out)
+    , format_(format)
+    , columns_(std::move(columns))
+    , singleRecord_(singleRecord)
+{
+}
+
+void RecordWriter::Put(const std::string &text)
+{
+    std::fwrite(text.data(), 1, text.size(), out_);
+}
+
+void RecordWriter::Write(const Row &row)
+{
+    switch (format_) {
+    case Format::Csv:
+        if (!headerWritten_)
+            Put(CsvHeader(columns_));
+        headerWritten_ = true;
+        Put(CsvRecord(columns_, row));
+        break;
+    case Format::Json:
+        Put(JsonRecord(columns_, row));
+        break;
+    case Format::Text:
+        rows_.push_back(row);
+        break;
+    }
+}
+
+void RecordWriter::Finish()
+{
+    if (format_ == Format::Csv && !headerWritten_ && !singleRecord_)
+        Put(CsvHeader(columns_));
+    headerWritten_ = true;
+    if (format_ == Format::Text && !(singleRecord_ && rows_.empty())) {
+        if (singleRecord_ && rows_.size() == 1)
+            Put(TextRecord(columns_, rows_.front()));
+        else
+            Put(TextTable(columns_, rows_));
+    }
+    rows_.clear();
+    std::fflush(out_);
+}
+
+} // namespace ratedload::cli

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ratedload::cli {
+
+enum class Format { Text, Csv, Json };
+
+// How a value is written: a number as the number-to-text rule wrote it (a JSON
+// number, right-aligned in text), or a word or an echoed entry (a JSON string,
+// left-aligned).
+enum class Kind { Number, Word };
+
+struct Column {
+    std::string key; // CSV header and JSON key
+    std::string title; // heading of a text table
+    std::string label; // label of a single text record
+    std::string unit; // unit of its values, or empty
+    Kind kind = Kind::Number;
+};
+
+// One value per column; nullopt where there is no value (an empty CSV field,
+// JSON null, a blank in a text table).
+using Row = std::vector<std::optional<std::string>>;
+
+std::string CsvHeader(const std::vector<Column> &columns);
+std::string CsvRecord(const std::vector<Column> &columns, const Row &row);
+
+// One JSON object on one line: keys in column order, numbers with exactly
+// their text.
+std::string JsonRecord(const std::vector<Column> &columns, const Row &row);
+
+// An aligned table with a heading line; columns that are empty in every row
+// are left out.
+std::string TextTable(const std::vector<Column> &columns, const std::vector<Row> &rows);
+
+// One record as aligned lines of label, value and unit; empty values left out.
+std::string TextRecord(const std::vector<Column> &columns, const Row &row);
+
+// Writes records as they come: CSV with its header first and JSON lines at
+// once, text at Finish (a table, or a single record's lines when asked so).
+class RecordWriter {
+public:
+    RecordWriter(std::FILE *out, Format format, std::vector<Column> columns, bool singleRecord);
+    void Write(const Row &row);
+    void Finish();
+
+private:
+    void Put(const std::string &text);
+
+    std::FILE *out_;
+    Format format_;
+    std::vector<Column> columns_;
+    bool singleRecord_;
+    bool headerWritten_ = false;
+    std::vector<Row> rows_;
+};
+
+} // namespace ratedload::cli

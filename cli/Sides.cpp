@@ -1,0 +1,265 @@
+#include "Sides.h"
+
+#include "InputError.h"
+
+#include "NumberText.h"
+
+#include <array>
+#include <cctype>
+#include <vector>
+
+namespace ratedload::cli {
+
+namespace {
+
+enum class Unit { Feet, Inches, Metres, Millimetres, Unknown };
+
+struct Token {
+    enum Kind { kNumber, kFraction, kUnit, kDash } kind = kNumber;
+    std::string text; // the number as written, n/d, or the unit word
+    std::string numerator;
+    std::string denominator;
+    Unit unit = Unit::Unknown;
+};
+
+constexpr std::string_view kImperialExample = "such as 7ft4in, 7ft4-1/2in, 88in or 7.5ft";
+constexpr std::string_view kMetricExample = "such as 2.05m, 2m50mm or 2050mm";
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+bool IsLetter(char c)
+{
+    return std::isalpha(static_cast<unsigned char>(c)) != 0;
+}
+
+Unit UnitNamed(const std::string &word)
+{
+    static constexpr std::array<std::pair<std::string_view, Unit>, 10> kUnits { {
+        { "ft", Unit::Feet },
+        { "feet", Unit::Feet },
+        { "foot", Unit::Feet },
+        { "'", Unit::Feet },
+        { "in", Unit::Inches },
+        { "inch", Unit::Inches },
+        { "inches", Unit::Inches },
+        { "\"", Unit::Inches },
+        { "m", Unit::Metres },
+        { "mm", Unit::Millimetres },
+    } };
+    for (const auto &[name, unit] : kUnits) {
+        if (word == name)
+            return unit;
+    }
+    return Unit::Unknown;
+}
+
+[[noreturn]] void Refuse(std::string_view text, rules::Units units, const std::string &why = {})
+{
+    const std::string_view example
+        = units == rules::Units::Imperial ? kImperialExample : kMetricExample;
+    throw InputError("expected a length " + std::string(example) + ", got '" + std::string(text)
+        + "'" + (why.empty() ? "" : " (" + why + ")"));
+}
+
+// Numbers (digits with at most one point), fractions n/d, unit words or marks,
+// and dashes; blanks only separate.
+std::vector<Token> Tokens(std::string_view text, rules::Units units)
+{
+    std::vector<Token> tokens;
+    std::size_t pos = 0;
+    auto at = [&](std::size_t i) { return i < text.size() ? text[i] : '\0'; };
+    while (pos < text.size()) {
+        const char c = text[pos];
+        if (c == ' ' || c == '\t') {
+            ++pos;
+        } else if (IsDigit(c) || c == '.') {
+            const std::size_t start = pos;
+            bool point = false;
+            bool digits = false;
+            while (IsDigit(at(pos)) || (at(pos) == '.' && !point)) {
+                point = point || at(pos) == '.';
+                digits = digits || at(pos) != '.';
+                ++pos;
+            }
+            if (!digits)
+                Refuse(text, units);
+            Token token;
+            token.kind = Token::kNumber;
+            token.text = std::string(text.substr(start, pos - start));
+            if (at(pos) == '/') {
+                const std::size_t denominator = ++pos;
+                while (IsDigit(at(pos)))
+                    ++pos;
+                if (point || pos == denominator)
+                    Refuse(text, units, "a fraction is written as whole numbers, such as 1/2");
+                token.kind = Token::kFraction;
+                token.numerator = token.text;
+                token.denominator = std::string(text.substr(denominator, pos - denominator));
+                token.text = std::string(text.substr(start, pos - start));
+            }
+            tokens.push_back(std::move(token));
+        } else if (IsLetter(c) || c == '\'' || c == '"') {
+            std::string word;
+            if (IsLetter(c)) {
+                while (IsLetter(at(pos)))
+                    word += static_cast<char>(std::tolower(static_cast<unsigned char>(at(pos++))));
+            } else {
+                word = std::string(1, c);
+                ++pos;
+            }
+            Token token;
+            token.kind = Token::kUnit;
+            token.text = word;
+            token.unit = UnitNamed(word);
+            tokens.push_back(std::move(token));
+        } else if (c == '-') {
+            Token token;
+            token.kind = Token::kDash;
+            token.text = "-";
+            tokens.push_back(std::move(token));
+            ++pos;
+        } else {
+            Refuse(text, units);
+        }
+    }
+    return tokens;
+}
+
+// Every unit must be known and of the unit system in force, and every number
+// must carry one.
+void CheckUnits(std::string_view text, const std::vector<Token> &tokens, rules::Units units)
+{
+    const bool imperial = units == rules::Units::Imperial;
+    for (std::size_t i = 0; i < tokens.size(); ++i) {
+        const Token &token = tokens[i];
+        if (token.kind == Token::kUnit) {
+            if (token.unit == Unit::Unknown)
+                Refuse(text, units, "unknown unit '" + token.text + "'");
+            const bool imperialUnit = token.unit == Unit::Feet || token.unit == Unit::Inches;
+            if (imperial && !imperialUnit)
+                throw InputError("'" + std::string(text)
+                    + "' is in metres; without --metric, sides are in feet and inches, "
+                    + std::string(kImperialExample));
+            if (!imperial && imperialUnit)
+                throw InputError("'" + std::string(text)
+                    + "' is in feet and inches; with --metric, sides are in metres and "
+                      "millimetres, "
+                    + std::string(kMetricExample));
+        }
+    }
+    const bool lastIsNumber = !tokens.empty() && tokens.back().kind != Token::kUnit;
+    if (lastIsNumber)
+        Refuse(text, units, "a number needs its unit");
+}
+
+std::string FractionText(std::string_view text, const Token &token)
+{
+    const double denominator = rules::ReadNumber(token.denominator);
+    if (denominator == 0.0)
+        Refuse(text, rules::Units::Imperial, "a fraction with a zero denominator");
+    return rules::DoubleToText(rules::ReadNumber(token.numerator) / denominator);
+}
+
+// Walks the tokens of a side against its grammar.
+class Reader {
+public:
+    Reader(const std::vector<Token> &tokens)
+        : tokens_(tokens)
+    {
+    }
+
+    bool AtEnd() const { return next_ >= tokens_.size(); }
+    bool Next(Token::Kind kind, Unit unit = Unit::Unknown) const
+    {
+        return !AtEnd() && tokens_[next_].kind == kind
+            && (kind != Token::kUnit || tokens_[next_].unit == unit);
+    }
+    bool NextAre(Token::Kind kind, Unit unit) const
+    {
+        return Next(kind) && next_ + 1 < tokens_.size()
+            && tokens_[next_ + 1].kind == Token::kUnit && tokens_[next_ + 1].unit == unit;
+    }
+    const Token &Take() { return tokens_[next_++]; }
+
+private:
+    const std::vector<Token> &tokens_;
+    std::size_t next_ = 0;
+};
+
+SideTexts ReadImperial(std::string_view text, const std::vector<Token> &tokens)
+{
+    const auto units = rules::Units::Imperial;
+    SideTexts side;
+    Reader read(tokens);
+    if (read.NextAre(Token::kNumber, Unit::Feet)) {
+        side.whole = read.Take().text;
+        read.Take();
+    }
+    // The inches: 4, 4.5, 4-1/2, 4 1/2 or 1/2, then the unit.
+    bool inches = false;
+    if (read.Next(Token::kNumber)) {
+        side.inches = read.Take().text;
+        inches = true;
+        if (read.Next(Token::kDash)) {
+            read.Take();
+            if (!read.Next(Token::kFraction))
+                Refuse(text, units);
+        }
+    }
+    if (read.Next(Token::kFraction)) {
+        side.fraction = FractionText(text, read.Take());
+        inches = true;
+    }
+    if (inches) {
+        if (!read.Next(Token::kUnit, Unit::Inches))
+            Refuse(text, units);
+        read.Take();
+    }
+    if (!read.AtEnd())
+        Refuse(text, units);
+    return side;
+}
+
+SideTexts ReadMetric(std::string_view text, const std::vector<Token> &tokens)
+{
+    const auto units = rules::Units::Metric;
+    SideTexts side;
+    Reader read(tokens);
+    if (read.NextAre(Token::kNumber, Unit::Metres)) {
+        side.whole = read.Take().text;
+        read.Take();
+    }
+    if (read.NextAre(Token::kNumber, Unit::Millimetres)) {
+        side.millimetres = read.Take().text;
+        read.Take();
+    }
+    if (!read.AtEnd())
+        Refuse(text, units);
+    return side;
+}
+
+} // namespace
+
+SideTexts ReadSide(std::string_view text, rules::Units units)
+{
+    const std::vector<Token> tokens = Tokens(text, units);
+    if (tokens.empty())
+        Refuse(text, units);
+    CheckUnits(text, tokens, units);
+    return units == rules::Units::Imperial ? ReadImperial(text, tokens)
+                                           : ReadMetric(text, tokens);
+}
+
+void PutSide(rules::DimensionTexts &lists, int row, const SideTexts &side)
+{
+    const std::size_t first = row == 0 ? 0 : 4;
+    lists[first + 0] = side.whole;
+    lists[first + 1] = side.inches;
+    lists[first + 2] = side.fraction;
+    lists[first + 3] = side.millimetres;
+}
+
+} // namespace ratedload::cli

@@ -1,0 +1,189 @@
+// Bad input is refused with exit status 2 and one line on standard error that
+// names the option; where the window shows a message, that message is the line.
+
+#include "Run.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+namespace ratedload::cli::test {
+namespace {
+
+struct BadRow {
+    const char *name;
+    const char *command;
+    const char *named; // what the error line must name
+};
+
+void PrintTo(const BadRow &row, std::ostream *out)
+{
+    *out << row.command;
+}
+
+std::string NameOf(const testing::TestParamInfo<BadRow> &info)
+{
+    return info.param.name;
+}
+
+class BadInputTest : public testing::TestWithParam<BadRow> {};
+
+TEST_P(BadInputTest, IsRefusedOnOneLineNamingTheOption)
+{
+    const BadRow &row = GetParam();
+    const Ran ran = RunCli(Words(row.command));
+    EXPECT_EQ(ran.status, 2);
+    EXPECT_EQ(ran.out, "");
+    EXPECT_EQ(std::count(ran.err.begin(), ran.err.end(), '\n'), 1) << ran.err;
+    EXPECT_EQ(ran.err.rfind("ratedload-cli: ", 0), 0u) << ran.err;
+    EXPECT_NE(ran.err.find(row.named), std::string::npos) << ran.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(Options, BadInputTest, testing::Values(
+    BadRow{"UnknownOption", "load --area 50 --colour red", "--colour"},
+    BadRow{"UnknownCommand", "lift --area 50", "lift"},
+    BadRow{"NoCommand", "", "load, area, table or check"},
+    BadRow{"OptionOfAnotherCommand", "area --load 2500 --truck 500", "--truck"},
+    BadRow{"RepeatedOption", "load --area 50 --area 60", "--area"},
+    BadRow{"UnknownFormat", "load --area 50 --format xml", "--format"},
+    BadRow{"BothUnitSystems", "load --area 50 --metric --imperial", "--imperial"},
+    BadRow{"UnknownType", "load --type lift --area 50", "--type"},
+    BadRow{"UnknownClass", "load --type freight --class D --area 50", "--class"},
+    BadRow{"ClassWithPassengerType", "load --class A --area 50", "--class"},
+    BadRow{"ClassWithFreightPassengerType", "load --type freight-passenger --class C1 --area 50",
+        "--class"},
+    BadRow{"TruckWithPassengerType", "load --truck 2500 --area 40", "--truck"},
+    BadRow{"TruckWithClassA", "load --type freight --class A --truck 2500 --area 40", "--truck"},
+    BadRow{"TruckWithClassB", "check --type freight --class B --truck 2500 --load 3000 --area 40",
+        "--truck"},
+    BadRow{"TruckWithClassC3", "load --type freight --class C3 --truck 2500 --area 40",
+        "--truck"},
+    BadRow{"TruckWithTableOfLoads", "table --loads 1000:2000:500 --truck 500", "--truck"},
+    BadRow{"TruckNotANumber", "load --type freight --class C1 --truck 2,500 --area 40",
+        "--truck"},
+    BadRow{"AreaNotANumber", "load --area 12abc", "--area"},
+    BadRow{"LoadBeyondDouble", "area --load 1e400", "--load"},
+    BadRow{"AreaAndSides", "load --area 50 --depth 7ft --width 5ft", "--area"},
+    BadRow{"DepthWithoutWidth", "load --depth 7ft", "--depth"},
+    BadRow{"WidthWithoutDepth", "check --load 2500 --width 7ft", "--width"},
+    BadRow{"NoPlatform", "load --type freight", "--area"},
+    BadRow{"TwoSidesToFindOne", "area --load 2500 --depth 7ft --width 5ft", "--depth"},
+    BadRow{"NoRatedLoad", "check --area 50", "--load"}), NameOf);
+
+INSTANTIATE_TEST_SUITE_P(Sides, BadInputTest, testing::Values(
+    BadRow{"FeetWithMetric", "load --metric --depth 7ft4in --width 1.5m", "--depth"},
+    BadRow{"InchesWithMetric", "area --metric --load 1000 --width 60in", "--width"},
+    BadRow{"MetresWithoutMetric", "load --depth 2m50mm --width 5ft", "--depth"},
+    BadRow{"MillimetresWithoutMetric", "load --depth 7ft --width 1350mm", "--width"},
+    BadRow{"NumberWithoutUnit", "load --depth 7 --width 5ft", "--depth"},
+    BadRow{"UnknownUnit", "load --metric --depth 205cm --width 1m", "--depth"},
+    BadRow{"InchesBeforeFeet", "load --depth 4in7ft --width 5ft", "--depth"},
+    BadRow{"NegativeSide", "load --depth=-3ft --width 5ft", "--depth"},
+    BadRow{"ZeroDenominator", "load --depth 7ft4-1/0in --width 5ft", "--depth"}), NameOf);
+
+INSTANTIATE_TEST_SUITE_P(Ranges, BadInputTest, testing::Values(
+    BadRow{"ZeroStep", "table --loads 500:30000:0", "--loads"},
+    BadRow{"StepAwayFromStop", "table --loads 30000:500:500", "--loads"},
+    BadRow{"NegativeStepAwayFromStop", "table --areas 10:100:-5", "--areas"},
+    BadRow{"MoreThan100000Rows", "table --loads 1:100001:1", "--loads"},
+    BadRow{"HugeRange", "table --areas 0:1e300:1e-300", "--areas"},
+    BadRow{"RangeWithoutStep", "table --loads 500:1000", "--loads"},
+    BadRow{"EmptyItem", "table --loads 500,,1000", "--loads"},
+    BadRow{"NoRows", "table --type freight", "--loads"},
+    BadRow{"LoadsAndAreas", "table --loads 1000 --areas 10", "--areas"},
+    BadRow{"SidesWithAreas", "table --areas 10:20:5 --depth 7ft", "--depth"}), NameOf);
+
+// The rules' run-time errors, which end the window's command silently.
+INSTANTIATE_TEST_SUITE_P(Overflow, BadInputTest, testing::Values(
+    BadRow{"AreaBeyondSingle", "load --area 1e39", "--area 1e39"},
+    BadRow{"LoadOfAreaBeyondSingle", "load --area 1e20", "--area 1e20"},
+    BadRow{"SideBeyondSingle", "load --depth 1000000000000000000000000000000000000000ft "
+        "--width 5ft", "--depth"},
+    BadRow{"CountBeyond32Bits", "load --type freight-passenger --truck 3E9 --area 10",
+        "--truck 3E9"},
+    BadRow{"AreaCountBeyond32Bits", "area --load 3E9", "--load 3E9"},
+    BadRow{"RootOfNegative", "area --load -2000", "--load -2000"}), NameOf);
+
+struct MessageRow {
+    const char *name;
+    const char *command;
+    const char *message; // the window's text, leading blanks included
+};
+
+void PrintTo(const MessageRow &row, std::ostream *out)
+{
+    *out << row.command;
+}
+
+class MessageTest : public testing::TestWithParam<MessageRow> {};
+
+TEST_P(MessageTest, IsTheWindowsMessage)
+{
+    const MessageRow &row = GetParam();
+    const Ran ran = RunCli(Words(row.command));
+    EXPECT_EQ(ran.status, 2);
+    EXPECT_EQ(ran.out, "");
+    EXPECT_EQ(ran.err, "ratedload-cli: " + std::string(row.message) + "\n");
+}
+
+std::string MessageName(const testing::TestParamInfo<MessageRow> &info)
+{
+    return info.param.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Window, MessageTest, testing::Values(
+    MessageRow{"C1WithoutTruck", "load --type freight --class C1 --area 40",
+        "Did you make an entry in the truck weight text box?"},
+    MessageRow{"C2WithoutTruck", "check --type freight --class C2 --load 2000 --area 40",
+        "Did you make an entry in the truck weight text box?"},
+    MessageRow{"ZeroArea", "load --area 0", "Please enter the platform area or the depth and width."},
+    MessageRow{"NegativeArea", "load --area -5",
+        "Please enter the platform area or the depth and width."},
+    MessageRow{"ZeroSides", "load --metric --depth 0m --width 0mm",
+        "Please enter the platform area or the depth and width."},
+    MessageRow{"ZeroRatedLoad", "area --load 0", "             Please enter the rated load."},
+    MessageRow{"ZeroPlatedLoad", "check --load 0 --area 50",
+        "             Please enter the rated load."},
+    MessageRow{"ZeroSide", "area --load 2500 --depth 0ft",
+        "      Please enter the depth or the width."}), MessageName);
+
+TEST(TableRowTest, AMessageRowIsReportedAndTheOthersAnswered)
+{
+    const Ran ran = RunCli(Words("table --areas 0:20:10 --format csv"));
+    EXPECT_EQ(ran.status, 2);
+    EXPECT_EQ(ran.out, "area,min_rated_load,passengers\n10,733.7,4\n20,1600.8,10\n");
+    EXPECT_EQ(ran.err,
+        "ratedload-cli: --areas 0: Please enter the platform area or the depth and width.\n");
+}
+
+TEST(TableRowTest, AnOverflowingRowIsReportedAndTheOthersAnswered)
+{
+    const Ran ran = RunCli(Words("table --areas 10,1e20,20 --type freight-passenger --truck 5 "
+                                 "--format csv"));
+    EXPECT_EQ(ran.status, 2);
+    EXPECT_EQ(ran.out, "area,min_rated_load,passengers\n10,733.7,4\n20,1600.8,10\n");
+    EXPECT_EQ(ran.err, "ratedload-cli: --areas 1e20, --truck 5: overflow: value "
+                       "beyond the range of single precision\n");
+}
+
+TEST(HelpTest, EveryCommandHasHelpWithExamples)
+{
+    for (const char *command : { "", "load", "area", "table", "check" }) {
+        std::vector<std::string> arguments = Words(command);
+        arguments.push_back("--help");
+        const Ran ran = RunCli(arguments);
+        EXPECT_EQ(ran.status, 0) << command;
+        EXPECT_NE(ran.out.find("Examples:\n  ratedload-cli "), std::string::npos) << command;
+    }
+}
+
+TEST(HelpTest, VersionIsThatOfTheProject)
+{
+    const Ran ran = RunCli({ "--version" });
+    EXPECT_EQ(ran.status, 0);
+    EXPECT_EQ(ran.out, "ratedload-cli " RATEDLOAD_VERSION "\n");
+}
+
+} // namespace
+} // namespace ratedload::cli::test

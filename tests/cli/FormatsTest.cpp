@@ -1,0 +1,178 @@
+// The three formats, the exit statuses of check, and the batch mode.
+
+#include "Run.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace ratedload::cli::test {
+namespace {
+
+struct OutputRow {
+    const char *name;
+    const char *command;
+    const char *input; // standard input, for --batch
+    int status;
+    const char *out;
+    const char *err;
+};
+
+void PrintTo(const OutputRow &row, std::ostream *out)
+{
+    *out << row.command;
+}
+
+std::string NameOf(const testing::TestParamInfo<OutputRow> &info)
+{
+    return info.param.name;
+}
+
+class OutputTest : public testing::TestWithParam<OutputRow> {};
+
+TEST_P(OutputTest, IsWrittenExactly)
+{
+    const OutputRow &row = GetParam();
+    const Ran ran = RunCli(Words(row.command), row.input);
+    EXPECT_FALSE(ran.timedOut);
+    EXPECT_EQ(ran.status, row.status);
+    EXPECT_EQ(ran.out, row.out);
+    EXPECT_EQ(ran.err, row.err);
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, OutputTest, testing::Values(
+    OutputRow{"LoadText", "load --area 50", "", 0,
+        "Inside net platform area          50  sq ft\n"
+        "Minimum rated load            5002.5  lb\n"
+        "Maximum number of passengers      31\n", ""},
+    OutputRow{"LoadCsv", "load --area 50 --format csv", "", 0,
+        "area,min_rated_load,passengers\n50,5002.5,31\n", ""},
+    OutputRow{"LoadJson", "load --area 50 --format json", "", 0,
+        "{\"area\":50,\"min_rated_load\":5002.5,\"passengers\":31}\n", ""},
+    OutputRow{"MetricFreightText", "load --metric --type freight --depth 2m50mm --width 1350mm",
+        "", 0,
+        "Inside net platform area  2.7675  sq m\n"
+        "Minimum rated load        675.27  kg\n", ""},
+    OutputRow{"SideText", "area --load 2500 --width 5ft", "", 0,
+        "Rated load                           2500  lb\n"
+        "Maximum inside net platform area  29.0451  sq ft\n"
+        "Maximum number of passengers           15\n"
+        "Side found                          depth\n"
+        "Feet                                    5\n"
+        "Inches                                  9\n"
+        "Fraction of an inch                0.7082\n", ""},
+    OutputRow{"SideJson", "area --metric --type freight --load 2440 --depth 3m --format json",
+        "", 0,
+        "{\"rated_load\":2440,\"max_area\":10,\"found\":\"width\",\"metres\":3,"
+        "\"millimetres\":333.3333}\n", ""},
+    OutputRow{"TableText", "table --loads 1000:5000:2000,5001", "", 0,
+        "Rated load (lb)  Max. area (sq ft)  Passengers\n"
+        "           1000            13.2396           6\n"
+        "           3000            33.6526          18\n"
+        "           5000            49.9813          31\n"
+        "           5001            50.0097          31\n", ""},
+    OutputRow{"TableCsvWithSide", "table --loads 2000:3000:500 --depth 7ft --format csv", "", 0,
+        "rated_load,max_area,passengers,found,feet,inches,fraction\n"
+        "2000,24.1519,12,width,3,5,0.4033\n"
+        "2500,29.0451,15,width,4,1,0.7916\n"
+        "3000,33.6526,18,width,4,9,0.6902\n", ""},
+    OutputRow{"TableDecimalSteps", "table --type freight --loads 0.1:0.3:0.1 --format json", "",
+        0,
+        "{\"rated_load\":0.1,\"max_area\":0.002}\n"
+        "{\"rated_load\":0.2,\"max_area\":0.004}\n"
+        "{\"rated_load\":0.3,\"max_area\":0.006}\n", ""},
+    OutputRow{"TableDownwards", "table --metric --type freight --areas 3:1:-1 --format csv", "",
+        0, "area,min_rated_load\n3,732\n2,488\n1,244\n", ""}), NameOf);
+
+INSTANTIATE_TEST_SUITE_P(CheckStatus, OutputTest, testing::Values(
+    OutputRow{"PassesText", "check --metric --load 1000 --area 2.4", "", 0,
+        "Rated load (plated)                 1000  kg\n"
+        "Inside net platform area             2.4  sq m\n"
+        "Minimum rated load                 981.6  kg\n"
+        "Load margin                         18.4  kg\n"
+        "Load margin / minimum rated load    1.87  %\n"
+        "Maximum inside net platform area  2.4372  sq m\n"
+        "Area margin                       0.0372  sq m\n"
+        "Area margin / maximum area          1.53  %\n"
+        "Maximum number of passengers          13\n"
+        "Verdict                           passes\n", ""},
+    OutputRow{"FailsOnTheLoad", "check --load 5002 --area 50 --format csv", "", 1,
+        "rated_load,area,min_rated_load,load_margin,load_margin_pct,max_area,area_margin,"
+        "area_margin_pct,passengers,verdict\n"
+        "5002,50,5002.5,-0.5,-0.01,50.0174,0.0174,0.03,31,fails\n", ""},
+    OutputRow{"FailsOnBoth", "check --type freight --load 2000 --depth 7ft4in --width 5ft8in "
+        "--format json", "", 1,
+        "{\"rated_load\":2000,\"area\":41.55556,\"min_rated_load\":2077.778,"
+        "\"load_margin\":-77.778,\"load_margin_pct\":-3.74,\"max_area\":40,"
+        "\"area_margin\":-1.55556,\"area_margin_pct\":-3.89,\"verdict\":\"fails\"}\n", ""}),
+    NameOf);
+
+constexpr const char *kFleet = "id,type,class,truck,load,depth,width\n"
+                               "Car 1,,,,2500,7ft4in,5ft8in\n"
+                               "\"Car 2, annex\",freight,B,,3000,10ft,10ft\n"
+                               "Car 3,freight,C1,,2000,7ft,\"5ft8in\n"
+                               "Car 4,freight,C1,,2000,7ft,5ft8in\n"
+                               "\n"
+                               "Car 5,freight-passenger,,3199.5,3500,5ft,2ft\n"
+                               "Car 6,freight,D,,2000,7ft,5ft\n"
+                               "Car 7,passenger\n"
+                               "Car 8,,,,1e40,7ft,5ft\n";
+
+INSTANTIATE_TEST_SUITE_P(Batch, OutputTest, testing::Values(
+    OutputRow{"BadLinesNamedTheOthersAnswered", "check --batch --format csv", kFleet, 2,
+        "line,id,type,class,truck,depth,width,rated_load,area,min_rated_load,load_margin,"
+        "load_margin_pct,max_area,area_margin,area_margin_pct,passengers,verdict\n"
+        "2,Car 1,,,,7ft4in,5ft8in,2500,41.55556,3923.574,-1423.574,-36.28,29.0451,-12.51046,"
+        "-43.07,15,fails\n"
+        "3,\"Car 2, annex\",freight,B,,10ft,10ft,3000,100,3000,0,0,100,0,0,,passes\n"
+        "7,Car 5,freight-passenger,,3199.5,5ft,2ft,3500,10,3199.5,300.5,9.39,38.0192,28.0192,"
+        "73.7,21,passes\n",
+        "ratedload-cli: line 4: the quote opened at column 28 is not closed\n"
+        "ratedload-cli: line 5: Did you make an entry in the truck weight text box?\n"
+        "ratedload-cli: line 8: --class: expected A, B, C1, C2 or C3, got 'D'\n"
+        "ratedload-cli: line 9: 2 fields where the header names 7\n"
+        "ratedload-cli: line 10: --depth 7ft, --width 5ft, --load 1e40: overflow: value beyond "
+        "the range of a 32-bit integer\n"},
+    OutputRow{"AllPass", "check --batch --type freight --class B --format csv",
+        "id,load,area\nA,3000,100\nB,3000,99.5\n", 0,
+        "line,id,rated_load,area,min_rated_load,load_margin,load_margin_pct,max_area,"
+        "area_margin,area_margin_pct,verdict\n"
+        "2,A,3000,100,3000,0,0,100,0,0,passes\n"
+        "3,B,3000,99.5,2985,15,0.5,100,0.5,0.5,passes\n", ""},
+    OutputRow{"OneFails", "check --batch --format json", "load,area\n5002.5,50\n5002,50\n", 1,
+        "{\"line\":2,\"rated_load\":5002.5,\"area\":50,\"min_rated_load\":5002.5,"
+        "\"load_margin\":0,\"load_margin_pct\":0,\"max_area\":50.0212,\"area_margin\":0.0212,"
+        "\"area_margin_pct\":0.04,\"passengers\":31,\"verdict\":\"passes\"}\n"
+        "{\"line\":3,\"rated_load\":5002,\"area\":50,\"min_rated_load\":5002.5,"
+        "\"load_margin\":-0.5,\"load_margin_pct\":-0.01,\"max_area\":50.0174,"
+        "\"area_margin\":0.0174,\"area_margin_pct\":0.03,\"passengers\":31,"
+        "\"verdict\":\"fails\"}\n", ""},
+    OutputRow{"LoadWithDefaultsAndSpreadsheetHeader", "load --batch --metric --type freight",
+        "\xEF\xBB\xBF--Class,--Area\r\nB,4\r\n,4\r\n", 0,
+        "Line  Class  Area (sq m)  Min. rated load (kg)\n"
+        "   2  B                4                   584\n"
+        "   3                   4                   976\n", ""},
+    OutputRow{"AreaWithSides", "area --batch --format csv",
+        "id,type,load,depth,width\nP,,2500,,5ft\nF,freight,5000,10ft,\n", 0,
+        "line,id,type,depth,width,rated_load,max_area,passengers,found,feet,inches,fraction\n"
+        "2,P,,,5ft,2500,29.0451,15,depth,5,9,0.7082\n"
+        "3,F,freight,10ft,,5000,100,,width,10,0,0\n", ""},
+    OutputRow{"UnknownColumn", "load --batch", "area,colour\n50,red\n", 2, "",
+        "ratedload-cli: line 1: unknown column 'colour'; the header names the columns id, type, "
+        "class, truck, area, depth, width\n"},
+    OutputRow{"RepeatedColumn", "area --batch", "load,Load\n2500,2500\n", 2, "",
+        "ratedload-cli: line 1: the column 'load' is named twice\n"},
+    OutputRow{"NoHeader", "area --batch", "", 2, "",
+        "ratedload-cli: line 1: no header; the first line names the columns, from id, type, "
+        "class, load, depth, width\n"}),
+    NameOf);
+
+TEST(TableSizeTest, OneHundredThousandRowsAreAnswered)
+{
+    const Ran ran = RunCli(Words("table --type freight --loads 1:100000:1 --format csv"));
+    EXPECT_EQ(ran.status, 0);
+    EXPECT_EQ(ran.out.size(), ran.out.find("100000,2000\n") + 12);
+}
+
+} // namespace
+} // namespace ratedload::cli::test

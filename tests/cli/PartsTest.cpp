@@ -1,0 +1,155 @@
+// The pieces of the command line one by one: sides, lists of values, CSV,
+// margins and the written records.
+
+#include "Csv.h"
+#include "InputError.h"
+#include "Margins.h"
+#include "Output.h"
+#include "Ranges.h"
+#include "Sides.h"
+
+#include <gtest/gtest.h>
+
+namespace ratedload::cli {
+namespace {
+
+using rules::Units;
+
+struct SideRow {
+    const char *text;
+    Units units;
+    const char *whole;
+    const char *inches;
+    const char *fraction;
+    const char *millimetres;
+};
+
+void PrintTo(const SideRow &row, std::ostream *out)
+{
+    *out << row.text;
+}
+
+class SideTest : public testing::TestWithParam<SideRow> {};
+
+TEST_P(SideTest, GivesTheTextsOfTheLists)
+{
+    const SideRow &row = GetParam();
+    const SideTexts side = ReadSide(row.text, row.units);
+    EXPECT_EQ(side.whole, row.whole);
+    EXPECT_EQ(side.inches, row.inches);
+    EXPECT_EQ(side.fraction, row.fraction);
+    EXPECT_EQ(side.millimetres, row.millimetres);
+}
+
+INSTANTIATE_TEST_SUITE_P(Written, SideTest, testing::Values(
+    SideRow{"7ft4in", Units::Imperial, "7", "4", "0", "0"},
+    SideRow{"7ft4.5in", Units::Imperial, "7", "4.5", "0", "0"},
+    SideRow{"7ft4-1/2in", Units::Imperial, "7", "4", "0.5", "0"},
+    SideRow{"7 ft 4 3/8 in", Units::Imperial, "7", "4", "0.375", "0"},
+    SideRow{"7'4\"", Units::Imperial, "7", "4", "0", "0"},
+    SideRow{"88in", Units::Imperial, "0", "88", "0", "0"},
+    SideRow{"1/2in", Units::Imperial, "0", "0", "0.5", "0"},
+    SideRow{"7.5ft", Units::Imperial, "7.5", "0", "0", "0"},
+    SideRow{"7FT", Units::Imperial, "7", "0", "0", "0"},
+    SideRow{"2.05m", Units::Metric, "2.05", "0", "0", "0"},
+    SideRow{"2m50mm", Units::Metric, "2", "0", "0", "50"},
+    SideRow{"2050mm", Units::Metric, "0", "0", "0", "2050"},
+    SideRow{"2 m 50 mm", Units::Metric, "2", "0", "0", "50"}));
+
+class BadSideTest : public testing::TestWithParam<std::pair<const char *, Units>> {};
+
+TEST_P(BadSideTest, IsRefused)
+{
+    EXPECT_THROW(ReadSide(GetParam().first, GetParam().second), InputError);
+}
+
+INSTANTIATE_TEST_SUITE_P(Written, BadSideTest, testing::Values(
+    std::make_pair("", Units::Imperial), std::make_pair("ft", Units::Imperial),
+    std::make_pair("7", Units::Imperial), std::make_pair("7ft4", Units::Imperial),
+    std::make_pair("4in7ft", Units::Imperial), std::make_pair("7ft7ft", Units::Imperial),
+    std::make_pair("7.5/2in", Units::Imperial), std::make_pair("4-in", Units::Imperial),
+    std::make_pair("-3ft", Units::Imperial), std::make_pair("1e3ft", Units::Imperial),
+    std::make_pair("2m", Units::Imperial), std::make_pair("7ft", Units::Metric),
+    std::make_pair("50mm2m", Units::Metric), std::make_pair("2m50", Units::Metric),
+    std::make_pair("1/2m", Units::Metric), std::make_pair("2,05m", Units::Metric)));
+
+TEST(ValuesTest, ListsAndRangesGiveTheTextsEntered)
+{
+    using Texts = std::vector<std::string>;
+    EXPECT_EQ(ExpandValues("500:2000:500"), (Texts { "500", "1000", "1500", "2000" }));
+    EXPECT_EQ(ExpandValues("500:1900:500"), (Texts { "500", "1000", "1500" }));
+    EXPECT_EQ(ExpandValues("0:0.3:0.1"), (Texts { "0", "0.1", "0.2", "0.3" }));
+    EXPECT_EQ(ExpandValues("3:1:-1, 0.50 ,7"), (Texts { "3", "2", "1", "0.50", "7" }));
+    EXPECT_EQ(ExpandValues("5:5:-1"), (Texts { "5" }));
+    EXPECT_EQ(ExpandValues("1:100000:1").size(), kMaximumRows);
+    EXPECT_EQ(ExpandValues("1:3:1", 3).size(), 3u);
+}
+
+TEST(ValuesTest, BadListsAreRefused)
+{
+    for (const char *list : { "", "1,,2", "1:2", "1:2:3:4", "a:2:1", "1:2:0", "2:1:1", "1:2:-1",
+             "1:100001:1", "0:1e300:1e-300", "1e400" })
+        EXPECT_THROW(ExpandValues(list), InputError) << list;
+    EXPECT_THROW(ExpandValues("1:3:1,4", 3), InputError);
+}
+
+TEST(CsvTest, SplitsFieldsPlainAndQuoted)
+{
+    using Fields = std::vector<std::string>;
+    EXPECT_EQ(SplitCsvLine("a, b ,,c\r"), (Fields { "a", "b", "", "c" }));
+    EXPECT_EQ(SplitCsvLine("\"x, y\",\"say \"\"hi\"\"\""), (Fields { "x, y", "say \"hi\"" }));
+    EXPECT_EQ(SplitCsvLine("7'4\",5ft"), (Fields { "7'4\"", "5ft" }));
+    EXPECT_EQ(SplitCsvLine(""), (Fields { "" }));
+    EXPECT_THROW(SplitCsvLine("\"open,1"), InputError);
+    EXPECT_THROW(SplitCsvLine("\"closed\"x,1"), InputError);
+}
+
+TEST(CsvTest, QuotesOnlyWhatNeedsIt)
+{
+    EXPECT_EQ(CsvField("5002.5"), "5002.5");
+    EXPECT_EQ(CsvField("Car 2, annex"), "\"Car 2, annex\"");
+    EXPECT_EQ(CsvField("5'8\""), "\"5'8\"\"\"");
+    EXPECT_EQ(CsvField(" x"), "\" x\"");
+}
+
+TEST(MarginsTest, DifferencesKeepThePlacesOfTheFigures)
+{
+    EXPECT_EQ(DecimalPlaces("4989.167"), 3);
+    EXPECT_EQ(DecimalPlaces("1.234568E+07"), 0);
+    EXPECT_EQ(DecimalPlaces("1E-05"), 5);
+    EXPECT_EQ(Difference("5000", "4989.167"), "10.833");
+    EXPECT_EQ(Difference("29.0451", "41.55556"), "-12.51046");
+    EXPECT_EQ(Difference("3000", "3000"), "0");
+    EXPECT_EQ(Difference("1234.56789", "0.1"), "1234.46789");
+    EXPECT_EQ(Percent("10.833", "4989.167"), "0.22");
+    EXPECT_EQ(Percent("-0.001", "5000"), "0");
+    EXPECT_EQ(Percent("1", "0"), std::nullopt);
+}
+
+TEST(OutputTest, RecordsInEachFormat)
+{
+    const std::vector<Column> columns { { "id", "Id", "Id", "", Kind::Word },
+        { "area", "Area", "Area", "sq ft", Kind::Number },
+        { "count", "Passengers", "Passengers", "", Kind::Number } };
+    const Row row { "Car \"1\"", "1.234568E+07", std::nullopt };
+    EXPECT_EQ(CsvHeader(columns), "id,area,count\n");
+    EXPECT_EQ(CsvRecord(columns, row), "\"Car \"\"1\"\"\",1.234568E+07,\n");
+    EXPECT_EQ(JsonRecord(columns, row), "{\"id\":\"Car \\\"1\\\"\",\"area\":1.234568E+07,"
+                                        "\"count\":null}\n");
+    EXPECT_EQ(TextTable(columns, { row, Row { "B", "5", std::nullopt } }),
+        "Id       Area (sq ft)\n"
+        "Car \"1\"  1.234568E+07\n"
+        "B                   5\n");
+    EXPECT_EQ(TextRecord(columns, row), "Id         Car \"1\"\nArea  1.234568E+07  sq ft\n");
+}
+
+TEST(OutputTest, JsonStaysValidForAnyText)
+{
+    const std::vector<Column> columns { { "id", "Id", "Id", "", Kind::Word },
+        { "n", "N", "N", "", Kind::Number } };
+    EXPECT_EQ(JsonRecord(columns, { std::string("\xff"), std::string("5x") }),
+        "{\"id\":\"\xEF\xBF\xBD\",\"n\":\"5x\"}\n");
+}
+
+} // namespace
+} // namespace ratedload::cli

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace ratedload::cli::test {
+
+// What one run of ratedload-cli gave.
+struct Ran {
+    int status = -1; // exit status; -1 when it did not exit normally
+    std::string out;
+    std::string err;
+    bool timedOut = false;
+};
+
+// Runs ratedload-cli with the arguments, feeding `input` to its standard
+// input; a run that takes longer than ten seconds is killed.
+Ran RunCli(const std::vector<std::string> &arguments, const std::string &input = {});
+
+// The arguments of a command line split at blanks ("load --area 50").
+std::vector<std::string> Words(const std::string &line);
+
+} // namespace ratedload::cli::test
