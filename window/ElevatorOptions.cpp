@@ -108,6 +108,7 @@ void MainForm::ShowTruckWeightRow()
     ui->Label4->show();
     ui->Label5->show();
     ui->Text2->clear();
+    NameEntriesForScreenReaders();
     SetFocusTo(ui->Text2);
 }
 

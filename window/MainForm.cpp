@@ -7,6 +7,7 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QGroupBox>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLayout>
@@ -20,16 +21,48 @@ const QString kTitleTail = QStringLiteral(" - Vostrelle");
 const QString kContactAddress = QStringLiteral("ratedload@vostrelle.example");
 constexpr int kBlanksBeforeAddress = 19;
 
-// The design's face is MS Sans Serif; where it is missing, a face with Arial's
-// metrics keeps every caption inside its rectangle.
+// The design's face is MS Sans Serif, a face of Windows; elsewhere a face with
+// Arial's metrics keeps every caption inside its rectangle (fontconfig takes
+// Arial and Liberation Sans for each other). One face only: every font that
+// asks for a missing face, or for fallbacks, costs a search of the font
+// database, a good part of the window's start-up.
 QFont DesignFont()
 {
-    QFont font;
-    font.setFamilies({ QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"),
-        QStringLiteral("Liberation Sans"), QStringLiteral("Helvetica") });
+#if defined(Q_OS_WIN)
+    QFont font(QStringLiteral("MS Sans Serif"));
+#elif defined(Q_OS_MACOS)
+    QFont font(QStringLiteral("Arial"));
+#else
+    QFont font(QStringLiteral("Liberation Sans"));
+#endif
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(8);
+    // Spelt out, or a control given this font would take its parent's weight.
+    font.setBold(false);
     return font;
+}
+
+QFont Sized(QFont font, qreal points, bool bold)
+{
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+// Entries, lists, captions and buttons are 13.5 pt bold, the groups and their
+// options 9.75 pt bold, the "Or" between the two ways of giving the platform
+// 18 pt bold; the menu bar, the truck question and its answers keep the
+// window's 8 pt. A form file holds only whole point sizes, and a style sheet
+// costs the window a good part of its start-up, so the sizes are set here:
+// the common one before the controls are made, so that they are made with it.
+void ApplyDesignFonts(Ui::MainForm &ui)
+{
+    const QFont window = DesignFont();
+    for (QWidget *group : { ui.Frame1, ui.Frame2, ui.Frame4 })
+        group->setFont(Sized(window, 9.75, true));
+    for (QWidget *plain : { static_cast<QWidget *>(ui.Frame3), static_cast<QWidget *>(ui.Label2) })
+        plain->setFont(window);
+    ui.Label1_13->setFont(Sized(window, 18, true));
 }
 
 bool IsMenuShortcut(const QKeyEvent *key)
@@ -61,11 +94,13 @@ MainForm::MainForm(QWidget *parent)
     : QMainWindow(parent)
     , ui(std::make_unique<Ui::MainForm>())
 {
-    // Controls styled by the form's style sheet take their face from the
-    // application, not from this window; this is the program's only window.
-    QApplication::setFont(DesignFont());
-    setFont(DesignFont());
+    setFont(Sized(DesignFont(), 13.5, true));
+    AnswerScreenReadersForTheLists();
     ui->setupUi(this);
+    // The window itself, and with it the menu bar, keeps the 8 pt face.
+    ui->centralwidget->setFont(font());
+    setFont(DesignFont());
+    ApplyDesignFonts(*ui);
     Label1 = { ui->Label1_0, ui->Label1_1, ui->Label1_2, ui->Label1_3, ui->Label1_4, ui->Label1_5,
         ui->Label1_6, ui->Label1_7, ui->Label1_8, ui->Label1_9, ui->Label1_10, ui->Label1_11,
         ui->Label1_12, ui->Label1_13 };
@@ -93,6 +128,7 @@ MainForm::MainForm(QWidget *parent)
     ConnectEvents();
     Form_Load();
     ComposeTitle();
+    NameEntriesForScreenReaders();
     ui->Text5->setFocus();
 }
 

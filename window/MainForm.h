@@ -5,6 +5,7 @@
 // The fixed form (every control, caption, tooltip, position and start state)
 // is MainForm.ui. The handlers and procedures live by concern:
 //   MainForm.cpp            start-up, the event wiring, messages, focus, title
+//   Accessibility.cpp       names of the entries and answers for screen readers
 //   CalculateCommand.cpp    Calculate in the minimum-rated-load mode, the area
 //                           and truck weight entries
 //   ElevatorOptions.cpp     elevator type, freight class, the loaded truck
@@ -80,6 +81,8 @@ private:
     void ConnectList(const std::array<QComboBox *, 2> &list, ListHandler change, ListHandler click,
         ListHandler gotFocus, ListHandler lostFocus);
     void ComposeTitle();
+    void NameEntriesForScreenReaders();
+    static void AnswerScreenReadersForTheLists();
     void ShowMessage(const QString &title, const QString &prompt);
     void SetFocusTo(QWidget *control);
     void RunFocusHandler(QWidget *control, bool gained);

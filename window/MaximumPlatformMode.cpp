@@ -41,6 +41,7 @@ void MainForm::mnuMPA_Click()
     ClearPFLT();
     ClearTruckInfo();
     DimensionProgYes();
+    NameEntriesForScreenReaders();
 }
 
 void MainForm::mnuMRL_Click()
@@ -66,6 +67,7 @@ void MainForm::mnuMRL_Click()
     ComposeTitle();
     ui->Command1->setToolTip(QStringLiteral(" Calculate minimum rated load "));
     DimensionProgNo();
+    NameEntriesForScreenReaders();
 }
 
 void MainForm::DimensionProgYes()
