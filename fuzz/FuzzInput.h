@@ -2,6 +2,8 @@
 
 // Takes a fuzzer's bytes apart into the texts and numbers a rule is fed with.
 
+#include "RunTimeError.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -27,8 +29,7 @@ public:
     }
 
     // The next raw value of the type, zero once the bytes run out.
-    template <typename T>
-    T Raw()
+    template <typename T> T Raw()
     {
         T value {};
         const std::size_t n = bytes.size() < sizeof(T) ? bytes.size() : sizeof(T);
@@ -42,6 +43,16 @@ public:
 private:
     std::string_view bytes;
 };
+
+// Runs a step of the rules; their own error is an answer, anything else that
+// it throws ends the run.
+template <typename Step> void AllowRunTimeError(Step &&step)
+{
+    try {
+        step();
+    } catch (const ratedload::rules::RunTimeError &) {
+    }
+}
 
 // A fuzz target stops the run at the first property that does not hold.
 #define FUZZ_CHECK(condition)                                                                      \

@@ -9,20 +9,7 @@
 
 #include <cmath>
 
-namespace {
-
 using namespace ratedload::rules;
-
-template <typename F>
-void AllowRunTimeError(F &&step)
-{
-    try {
-        step();
-    } catch (const RunTimeError &) {
-    }
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
@@ -48,7 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     });
     AllowRunTimeError([&] {
         const std::optional<std::string> load = FreightLoad(units, freightClass, area, truck);
-        const bool truckClass = freightClass == FreightClass::C1 || freightClass == FreightClass::C2;
+        const bool truckClass
+            = freightClass == FreightClass::C1 || freightClass == FreightClass::C2;
         FUZZ_CHECK(load.has_value() || (truckClass && truck.empty()));
         if (load)
             (void)StrictNumber(*load);
