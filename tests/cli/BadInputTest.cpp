@@ -22,11 +22,6 @@ void PrintTo(const BadRow &row, std::ostream *out)
     *out << row.command;
 }
 
-std::string NameOf(const testing::TestParamInfo<BadRow> &info)
-{
-    return info.param.name;
-}
-
 class BadInputTest : public testing::TestWithParam<BadRow> {};
 
 TEST_P(BadInputTest, IsRefusedOnOneLineNamingTheOption)
@@ -69,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(Options, BadInputTest, testing::Values(
     BadRow{"WidthWithoutDepth", "check --load 2500 --width 7ft", "--width"},
     BadRow{"NoPlatform", "load --type freight", "--area"},
     BadRow{"TwoSidesToFindOne", "area --load 2500 --depth 7ft --width 5ft", "--depth"},
-    BadRow{"NoRatedLoad", "check --area 50", "--load"}), NameOf);
+    BadRow{"NoRatedLoad", "check --area 50", "--load"}), CaseName{});
 
 INSTANTIATE_TEST_SUITE_P(Sides, BadInputTest, testing::Values(
     BadRow{"FeetWithMetric", "load --metric --depth 7ft4in --width 1.5m", "--depth"},
@@ -80,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(Sides, BadInputTest, testing::Values(
     BadRow{"UnknownUnit", "load --metric --depth 205cm --width 1m", "--depth"},
     BadRow{"InchesBeforeFeet", "load --depth 4in7ft --width 5ft", "--depth"},
     BadRow{"NegativeSide", "load --depth=-3ft --width 5ft", "--depth"},
-    BadRow{"ZeroDenominator", "load --depth 7ft4-1/0in --width 5ft", "--depth"}), NameOf);
+    BadRow{"ZeroDenominator", "load --depth 7ft4-1/0in --width 5ft", "--depth"}), CaseName{});
 
 INSTANTIATE_TEST_SUITE_P(Ranges, BadInputTest, testing::Values(
     BadRow{"ZeroStep", "table --loads 500:30000:0", "--loads"},
@@ -92,7 +87,7 @@ INSTANTIATE_TEST_SUITE_P(Ranges, BadInputTest, testing::Values(
     BadRow{"EmptyItem", "table --loads 500,,1000", "--loads"},
     BadRow{"NoRows", "table --type freight", "--loads"},
     BadRow{"LoadsAndAreas", "table --loads 1000 --areas 10", "--areas"},
-    BadRow{"SidesWithAreas", "table --areas 10:20:5 --depth 7ft", "--depth"}), NameOf);
+    BadRow{"SidesWithAreas", "table --areas 10:20:5 --depth 7ft", "--depth"}), CaseName{});
 
 // The rules' run-time errors, which end the window's command silently.
 INSTANTIATE_TEST_SUITE_P(Overflow, BadInputTest, testing::Values(
@@ -103,7 +98,7 @@ INSTANTIATE_TEST_SUITE_P(Overflow, BadInputTest, testing::Values(
     BadRow{"CountBeyond32Bits", "load --type freight-passenger --truck 3E9 --area 10",
         "--truck 3E9"},
     BadRow{"AreaCountBeyond32Bits", "area --load 3E9", "--load 3E9"},
-    BadRow{"RootOfNegative", "area --load -2000", "--load -2000"}), NameOf);
+    BadRow{"RootOfNegative", "area --load -2000", "--load -2000"}), CaseName{});
 
 struct MessageRow {
     const char *name;

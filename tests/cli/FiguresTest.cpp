@@ -21,11 +21,6 @@ void PrintTo(const FigureRow &row, std::ostream *out)
     *out << row.command;
 }
 
-std::string NameOf(const testing::TestParamInfo<FigureRow> &info)
-{
-    return info.param.name;
-}
-
 class FiguresTest : public testing::TestWithParam<FigureRow> {};
 
 TEST_P(FiguresTest, AreThoseOfTheWindow)
@@ -57,7 +52,7 @@ INSTANTIATE_TEST_SUITE_P(PassengerImperial, FiguresTest, testing::Values(
     FigureRow{"TruckGoverns", "load --type freight-passenger --truck 3199.5 --area 10",
         "10,3199.5,20"},
     FigureRow{"TruckLighter", "load --type freight-passenger --truck 700 --area 10",
-        "10,733.7,4"}), NameOf);
+        "10,733.7,4"}), CaseName{});
 
 INSTANTIATE_TEST_SUITE_P(PassengerMetric, FiguresTest, testing::Values(
     FigureRow{"Area0_5", "load --metric --area 0.5", "0.5,171.25,2"},
@@ -69,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(PassengerMetric, FiguresTest, testing::Values(
     FigureRow{"Area4_66", "load --metric --area 4.66", "4.66,2275.803,31"},
     FigureRow{"Area10", "load --metric --area 10", "10,5725,78"},
     FigureRow{"SidesAtTheThreshold", "load --metric --depth 3m --width 1m550mm",
-        "4.65,2268.038,31"}), NameOf);
+        "4.65,2268.038,31"}), CaseName{});
 
 // area, min_rated_load (no passengers for freight)
 INSTANTIATE_TEST_SUITE_P(Freight, FiguresTest, testing::Values(
@@ -95,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(Freight, FiguresTest, testing::Values(
         "2.7675,675.27"},
     FigureRow{"MetricBFromMillimetres",
         "load --metric --type freight --class B --depth 2050mm --width 1.35m",
-        "2.7675,404.055"}), NameOf);
+        "2.7675,404.055"}), CaseName{});
 
 // Sides written as a person writes them, entered as the lists would hold them.
 INSTANTIATE_TEST_SUITE_P(Sides, FiguresTest, testing::Values(
@@ -104,7 +99,7 @@ INSTANTIATE_TEST_SUITE_P(Sides, FiguresTest, testing::Values(
     FigureRow{"DecimalInches", "load --type freight --depth 7ft4.5in --width 5ft8.25in",
         "41.94531,2097.266"},
     FigureRow{"AtTheThreshold", "load --depth 10ft --width 5ft", "50,5002.5,31"},
-    FigureRow{"DecimalFeet", "load --depth 7.5ft --width 1ft", "7.5,537.7687,3"}), NameOf);
+    FigureRow{"DecimalFeet", "load --depth 7.5ft --width 1ft", "7.5,537.7687,3"}), CaseName{});
 
 // rated_load, max_area, passengers
 INSTANTIATE_TEST_SUITE_P(MaximumArea, FiguresTest, testing::Values(
@@ -132,7 +127,7 @@ INSTANTIATE_TEST_SUITE_P(MaximumArea, FiguresTest, testing::Values(
     FigureRow{"CountHalfRoundsUp", "area --load 159.5", "159.5,2.3367,1"},
     FigureRow{"CountBelowHalf", "area --load 159.4", "159.4,2.3353,0"},
     FigureRow{"CountHalfToEven", "area --load 3200.5", "3200.5,35.4304,20"},
-    FigureRow{"NegativeCountCutTowardZero", "area --load -100", "-100,-1.5224,0"}), NameOf);
+    FigureRow{"NegativeCountCutTowardZero", "area --load -100", "-100,-1.5224,0"}), CaseName{});
 
 // rated_load, max_area, [passengers,] found, feet, inches, fraction / metres, millimetres
 INSTANTIATE_TEST_SUITE_P(MissingSide, FiguresTest, testing::Values(
@@ -153,7 +148,7 @@ INSTANTIATE_TEST_SUITE_P(MissingSide, FiguresTest, testing::Values(
     FigureRow{"MetricDepth", "area --metric --type freight --load 610 --width 1m600mm",
         "610,2.5,depth,1,562.5"},
     FigureRow{"NoAreaNoSide", "area --type freight --load -100 --depth 7ft",
-        "-100,-2,,,,"}), NameOf);
+        "-100,-2,,,,"}), CaseName{});
 
 // rated_load, area, min_rated_load, load_margin, load_margin_pct, max_area,
 // area_margin, area_margin_pct, passengers, verdict
@@ -167,7 +162,7 @@ INSTANTIATE_TEST_SUITE_P(Check, FiguresTest, testing::Values(
         "1000,2.4,981.6,18.4,1.87,2.4372,0.0372,1.53,13,passes"},
     FigureRow{"TruckGovernsTheLoad",
         "check --type freight --class C1 --truck 2500 --load 2500 --area 40",
-        "2500,40,2500,0,0,50,10,20,passes"}), NameOf);
+        "2500,40,2500,0,0,50,10,20,passes"}), CaseName{});
 
 } // namespace
 } // namespace ratedload::cli::test

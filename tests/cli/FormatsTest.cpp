@@ -23,11 +23,6 @@ void PrintTo(const OutputRow &row, std::ostream *out)
     *out << row.command;
 }
 
-std::string NameOf(const testing::TestParamInfo<OutputRow> &info)
-{
-    return info.param.name;
-}
-
 class OutputTest : public testing::TestWithParam<OutputRow> {};
 
 TEST_P(OutputTest, IsWrittenExactly)
@@ -82,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(Formats, OutputTest, testing::Values(
         "{\"rated_load\":0.2,\"max_area\":0.004}\n"
         "{\"rated_load\":0.3,\"max_area\":0.006}\n", ""},
     OutputRow{"TableDownwards", "table --metric --type freight --areas 3:1:-1 --format csv", "",
-        0, "area,min_rated_load\n3,732\n2,488\n1,244\n", ""}), NameOf);
+        0, "area,min_rated_load\n3,732\n2,488\n1,244\n", ""}), CaseName{});
 
 INSTANTIATE_TEST_SUITE_P(CheckStatus, OutputTest, testing::Values(
     OutputRow{"PassesText", "check --metric --load 1000 --area 2.4", "", 0,
@@ -105,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(CheckStatus, OutputTest, testing::Values(
         "{\"rated_load\":2000,\"area\":41.55556,\"min_rated_load\":2077.778,"
         "\"load_margin\":-77.778,\"load_margin_pct\":-3.74,\"max_area\":40,"
         "\"area_margin\":-1.55556,\"area_margin_pct\":-3.89,\"verdict\":\"fails\"}\n", ""}),
-    NameOf);
+    CaseName{});
 
 constexpr const char *kFleet = "id,type,class,truck,load,depth,width\n"
                                "Car 1,,,,2500,7ft4in,5ft8in\n"
@@ -165,7 +160,7 @@ INSTANTIATE_TEST_SUITE_P(Batch, OutputTest, testing::Values(
     OutputRow{"NoHeader", "area --batch", "", 2, "",
         "ratedload-cli: line 1: no header; the first line names the columns, from id, type, "
         "class, load, depth, width\n"}),
-    NameOf);
+    CaseName{});
 
 TEST(TableSizeTest, OneHundredThousandRowsAreAnswered)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
@@ -16,6 +18,14 @@ struct Ran {
 // Runs ratedload-cli with the arguments, feeding `input` to its standard
 // input; a run that takes longer than ten seconds is killed.
 Ran RunCli(const std::vector<std::string> &arguments, const std::string &input = {});
+
+// Names each case of a table test after the `name` field of its row.
+struct CaseName {
+    template <class Row> std::string operator()(const testing::TestParamInfo<Row> &info) const
+    {
+        return info.param.name;
+    }
+};
 
 // The arguments of a command line split at blanks ("load --area 50").
 std::vector<std::string> Words(const std::string &line);

@@ -12,14 +12,6 @@ const QString kNoArea = QStringLiteral("Please enter the platform area or the de
 
 const QStringList kZeros { "0", "0", "0", "0", "0", "0", "0", "0" };
 
-QStringList answersOf(const MainForm &form)
-{
-    QStringList texts;
-    for (const char *name : { "Text1", "Text3", "Text4" })
-        texts << form.findChild<QLineEdit *>(QString::fromLatin1(name))->text();
-    return texts;
-}
-
 QStringList textsOf(const QList<Message> &shown)
 {
     QStringList texts;

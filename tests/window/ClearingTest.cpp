@@ -4,14 +4,6 @@
 
 namespace {
 
-QStringList answersOf(const MainForm &form)
-{
-    QStringList texts;
-    for (const char *name : { "Text1", "Text3", "Text4" })
-        texts << form.findChild<QLineEdit *>(QString::fromLatin1(name))->text();
-    return texts;
-}
-
 const QStringList kNoAnswers { "", "", "" };
 const QStringList kZeros { "0", "0", "0", "0", "0", "0", "0", "0" };
 

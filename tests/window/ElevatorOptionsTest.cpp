@@ -15,14 +15,6 @@ struct OptionState {
     const char *focus;
 };
 
-QStringList answersOf(const MainForm &form)
-{
-    QStringList texts;
-    for (const char *name : { "Text1", "Text3", "Text4" })
-        texts << form.findChild<QLineEdit *>(QString::fromLatin1(name))->text();
-    return texts;
-}
-
 void expectState(const MainForm &form, const OptionState &expected)
 {
     auto control = [&form](const QString &name) { return form.findChild<QWidget *>(name); };

@@ -19,14 +19,6 @@ bool tabTo(QWidget *control)
     return false;
 }
 
-QStringList answersOf(const MainForm &form)
-{
-    QStringList texts;
-    for (const char *name : { "Text1", "Text3", "Text4" })
-        texts << form.findChild<QLineEdit *>(QString::fromLatin1(name))->text();
-    return texts;
-}
-
 } // namespace
 
 TEST_F(WindowTest, enter_in_a_dimension_list_calculates_and_adds_no_item)

@@ -306,8 +306,8 @@ TEST_F(RandomUserTest, keeps_the_window_sound_through_a_long_random_session)
         for (const Action &action : few)
             steps += QStringLiteral("\n  ") + Describe(action);
         ADD_FAILURE() << "seed " << seed << ", after action " << failed->first + 1 << ": "
-               << failed->second.toStdString() << "\nshortest sequence that still fails ("
-               << few.size() << " actions):" << steps.toStdString();
+                      << failed->second.toStdString() << "\nshortest sequence that still fails ("
+                      << few.size() << " actions):" << steps.toStdString();
         return;
     }
     std::cout << "[ random   ] " << stats.played << " actions (" << stats.passedOver

@@ -31,6 +31,15 @@ inline void PrintTo(const QStringList &texts, std::ostream *out)
     *out << " }";
 }
 
+// The three answers, Text1, Text3 and Text4, as the window shows them.
+inline QStringList answersOf(const MainForm &form)
+{
+    QStringList texts;
+    for (const char *name : { "Text1", "Text3", "Text4" })
+        texts << form.findChild<QLineEdit *>(QString::fromLatin1(name))->text();
+    return texts;
+}
+
 // A message box as the user saw it before pressing OK.
 struct Message {
     QString title;
