@@ -336,7 +336,7 @@ void MainForm::RunFocusHandler(QWidget *control, bool gained)
     for (const ListFocusHandlers &handlers : listFocusHandlers) {
         for (int index = 0; index < 2; ++index) {
             QComboBox *member = (*handlers.members)[index];
-            if (control == member || (control && control == member->lineEdit())) {
+            if (control == member) {
                 (this->*(gained ? handlers.gotFocus : handlers.lostFocus))(index);
                 return;
             }
