@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The floor that the benchmark measures ratedload against: an empty main
 // window with a menu bar, in the same toolkit.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: MIT
 """Start-up benchmark: wall time from process start until the first window is
 exposed, and peak resident memory at that moment, for ratedload and for a bare
 Qt Widgets program, alternating, under a private Xvfb display.

@@ -1,8 +1,9 @@
-#include "Batch.h"
+// SPDX-License-Identifier: MIT
+#include "cli/Batch.h"
 
-#include "Csv.h"
-#include "InputError.h"
-#include "Text.h"
+#include "cli/Csv.h"
+#include "cli/InputError.h"
+#include "cli/Text.h"
 
 #include <algorithm>
 #include <cctype>

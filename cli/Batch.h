@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
-#include "Commands.h"
-#include "Output.h"
+#include "cli/Commands.h"
+#include "cli/Output.h"
 
-#include "Units.h"
+#include "rules/Units.h"
 
 #include <cstdio>
 #include <istream>

@@ -1,9 +1,10 @@
-#include "Calculate.h"
+// SPDX-License-Identifier: MIT
+#include "cli/Calculate.h"
 
-#include "MaximumArea.h"
-#include "NumberText.h"
-#include "PassengerLoad.h"
-#include "RunTimeError.h"
+#include "rules/MaximumArea.h"
+#include "rules/NumberText.h"
+#include "rules/PassengerLoad.h"
+#include "rules/RunTimeError.h"
 
 namespace ratedload::cli {
 

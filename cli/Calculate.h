@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The window's Calculate command as plain functions of the entries: what a
@@ -5,10 +6,10 @@
 // in the order the window takes its steps, so that the command line gives the
 // window's answers for the same entries.
 
-#include "DepthOrWidth.h"
-#include "Dimensions.h"
-#include "FreightLoad.h"
-#include "Units.h"
+#include "rules/DepthOrWidth.h"
+#include "rules/Dimensions.h"
+#include "rules/FreightLoad.h"
+#include "rules/Units.h"
 
 #include <optional>
 #include <string>

@@ -1,13 +1,14 @@
-#include "Commands.h"
+// SPDX-License-Identifier: MIT
+#include "cli/Commands.h"
 
-#include "InputError.h"
-#include "Margins.h"
-#include "Sides.h"
-#include "Text.h"
+#include "cli/InputError.h"
+#include "cli/Margins.h"
+#include "cli/Sides.h"
+#include "cli/Text.h"
 
-#include "Calculate.h"
-#include "NumberText.h"
-#include "RunTimeError.h"
+#include "cli/Calculate.h"
+#include "rules/NumberText.h"
+#include "rules/RunTimeError.h"
 
 #include <algorithm>
 #include <array>

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
-#include "Output.h"
+#include "cli/Output.h"
 
-#include "Units.h"
+#include "rules/Units.h"
 
 #include <optional>
 #include <string>

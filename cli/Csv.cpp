@@ -1,6 +1,7 @@
-#include "Csv.h"
+// SPDX-License-Identifier: MIT
+#include "cli/Csv.h"
 
-#include "InputError.h"
+#include "cli/InputError.h"
 
 namespace ratedload::cli {
 

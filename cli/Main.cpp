@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: MIT
 // ratedload-cli: the figures of the calculator for scripts, tables and
 // inspections, on standard input and output only.
 
-#include "Batch.h"
-#include "Commands.h"
-#include "InputError.h"
-#include "Output.h"
-#include "Ranges.h"
+#include "cli/Batch.h"
+#include "cli/Commands.h"
+#include "cli/InputError.h"
+#include "cli/Output.h"
+#include "cli/Ranges.h"
 
 #include <CLI/CLI.hpp>
 

@@ -1,6 +1,7 @@
-#include "Margins.h"
+// SPDX-License-Identifier: MIT
+#include "cli/Margins.h"
 
-#include "NumberText.h"
+#include "rules/NumberText.h"
 
 #include <algorithm>
 #include <array>

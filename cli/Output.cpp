@@ -1,6 +1,7 @@
-#include "Output.h"
+// SPDX-License-Identifier: MIT
+#include "cli/Output.h"
 
-#include "Csv.h"
+#include "cli/Csv.h"
 
 #include <nlohmann/json.hpp>
 

@@ -1,10 +1,11 @@
-#include "Ranges.h"
+// SPDX-License-Identifier: MIT
+#include "cli/Ranges.h"
 
-#include "InputError.h"
-#include "Text.h"
+#include "cli/InputError.h"
+#include "cli/Text.h"
 
-#include "NumberText.h"
-#include "RunTimeError.h"
+#include "rules/NumberText.h"
+#include "rules/RunTimeError.h"
 
 #include <cmath>
 

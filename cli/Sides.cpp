@@ -1,8 +1,9 @@
-#include "Sides.h"
+// SPDX-License-Identifier: MIT
+#include "cli/Sides.h"
 
-#include "InputError.h"
+#include "cli/InputError.h"
 
-#include "NumberText.h"
+#include "rules/NumberText.h"
 
 #include <array>
 #include <cctype>

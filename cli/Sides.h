@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
-#include "Dimensions.h"
-#include "Units.h"
+#include "rules/Dimensions.h"
+#include "rules/Units.h"
 
 #include <string>
 #include <string_view>

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: MIT
 // The side and area rules fed from arbitrary texts: no failure but the rules'
 // own error, and the area of two sides that does not depend on which is the depth.
 
-#include "Dimensions.h"
-#include "FuzzInput.h"
-#include "NumberText.h"
-#include "RunTimeError.h"
+#include "rules/Dimensions.h"
+#include "fuzz/FuzzInput.h"
+#include "rules/NumberText.h"
+#include "rules/RunTimeError.h"
 
 #include <cmath>
 

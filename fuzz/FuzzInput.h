@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Takes a fuzzer's bytes apart into the texts and numbers a rule is fed with.
 
-#include "RunTimeError.h"
+#include "rules/RunTimeError.h"
 
 #include <cstddef>
 #include <cstdint>

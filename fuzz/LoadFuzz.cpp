@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: MIT
 // The passenger and freight loads and the passenger count: no failure but
 // the rules' own error; every text they give reads back by the strict rule.
 
-#include "FreightLoad.h"
-#include "FuzzInput.h"
-#include "NumberText.h"
-#include "PassengerLoad.h"
-#include "RunTimeError.h"
+#include "rules/FreightLoad.h"
+#include "fuzz/FuzzInput.h"
+#include "rules/NumberText.h"
+#include "rules/PassengerLoad.h"
+#include "rules/RunTimeError.h"
 
 #include <cmath>
 

@@ -1,12 +1,13 @@
+// SPDX-License-Identifier: MIT
 // The maximum area and the missing side: no failure but the rules' own
 // error; areas have at most 4 decimal places, and the parts of a found side
 // add up to the side.
 
-#include "DepthOrWidth.h"
-#include "FuzzInput.h"
-#include "MaximumArea.h"
-#include "NumberText.h"
-#include "RunTimeError.h"
+#include "rules/DepthOrWidth.h"
+#include "fuzz/FuzzInput.h"
+#include "rules/MaximumArea.h"
+#include "rules/NumberText.h"
+#include "rules/RunTimeError.h"
 
 #include <cmath>
 

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: MIT
 // ReadNumber never throws, and blanks, tabs and line feeds anywhere in the
 // text change nothing.
 
-#include "FuzzInput.h"
-#include "NumberText.h"
+#include "fuzz/FuzzInput.h"
+#include "rules/NumberText.h"
 
 #include <cmath>
 #include <cstring>

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: MIT
 // StrictNumber accepts every text that the number-to-text rule writes and
 // reads back the value written, to its 7 or 15 digits; on any other text it
 // either agrees with ReadNumber or raises the rules' own error.
 
-#include "FuzzInput.h"
-#include "NumberText.h"
-#include "RunTimeError.h"
+#include "fuzz/FuzzInput.h"
+#include "rules/NumberText.h"
+#include "rules/RunTimeError.h"
 
 #include <cfloat>
 #include <cmath>

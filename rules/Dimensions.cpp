@@ -1,7 +1,8 @@
-#include "Dimensions.h"
+// SPDX-License-Identifier: MIT
+#include "rules/Dimensions.h"
 
-#include "NumberText.h"
-#include "RunTimeError.h"
+#include "rules/NumberText.h"
+#include "rules/RunTimeError.h"
 
 namespace ratedload::rules {
 

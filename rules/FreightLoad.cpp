@@ -1,7 +1,8 @@
-#include "FreightLoad.h"
+// SPDX-License-Identifier: MIT
+#include "rules/FreightLoad.h"
 
-#include "NumberText.h"
-#include "RunTimeError.h"
+#include "rules/NumberText.h"
+#include "rules/RunTimeError.h"
 
 namespace ratedload::rules {
 

@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
-#include "Units.h"
+#include "rules/Units.h"
 
 #include <optional>
 #include <string>

@@ -1,7 +1,8 @@
-#include "MaximumArea.h"
+// SPDX-License-Identifier: MIT
+#include "rules/MaximumArea.h"
 
-#include "NumberText.h"
-#include "RunTimeError.h"
+#include "rules/NumberText.h"
+#include "rules/RunTimeError.h"
 
 namespace ratedload::rules {
 

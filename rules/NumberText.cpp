@@ -1,6 +1,7 @@
-#include "NumberText.h"
+// SPDX-License-Identifier: MIT
+#include "rules/NumberText.h"
 
-#include "RunTimeError.h"
+#include "rules/RunTimeError.h"
 
 #include <algorithm>
 #include <array>

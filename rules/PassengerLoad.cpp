@@ -1,7 +1,8 @@
-#include "PassengerLoad.h"
+// SPDX-License-Identifier: MIT
+#include "rules/PassengerLoad.h"
 
-#include "NumberText.h"
-#include "RunTimeError.h"
+#include "rules/NumberText.h"
+#include "rules/RunTimeError.h"
 
 #include <cmath>
 

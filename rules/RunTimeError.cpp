@@ -1,4 +1,5 @@
-#include "RunTimeError.h"
+// SPDX-License-Identifier: MIT
+#include "rules/RunTimeError.h"
 
 #include <cfloat>
 #include <cmath>

@@ -1,13 +1,14 @@
-#include "MainForm.h"
+// SPDX-License-Identifier: MIT
+#include "window/MainForm.h"
 
-#include "FormText.h"
+#include "window/FormText.h"
 #include "ui_MainForm.h"
 
-#include "Dimensions.h"
-#include "FreightLoad.h"
-#include "NumberText.h"
-#include "PassengerLoad.h"
-#include "RunTimeError.h"
+#include "rules/Dimensions.h"
+#include "rules/FreightLoad.h"
+#include "rules/NumberText.h"
+#include "rules/PassengerLoad.h"
+#include "rules/RunTimeError.h"
 
 #include <optional>
 

@@ -1,9 +1,10 @@
-#include "MainForm.h"
+// SPDX-License-Identifier: MIT
+#include "window/MainForm.h"
 
-#include "FormText.h"
+#include "window/FormText.h"
 #include "ui_MainForm.h"
 
-#include "NumberText.h"
+#include "rules/NumberText.h"
 
 namespace rules = ratedload::rules;
 

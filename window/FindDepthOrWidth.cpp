@@ -1,12 +1,13 @@
-#include "MainForm.h"
+// SPDX-License-Identifier: MIT
+#include "window/MainForm.h"
 
-#include "FormText.h"
+#include "window/FormText.h"
 #include "ui_MainForm.h"
 
-#include "DepthOrWidth.h"
-#include "Dimensions.h"
-#include "NumberText.h"
-#include "RunTimeError.h"
+#include "rules/DepthOrWidth.h"
+#include "rules/Dimensions.h"
+#include "rules/NumberText.h"
+#include "rules/RunTimeError.h"
 
 namespace rules = ratedload::rules;
 using formtext::SetText;

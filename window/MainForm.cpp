@@ -1,4 +1,5 @@
-#include "MainForm.h"
+// SPDX-License-Identifier: MIT
+#include "window/MainForm.h"
 
 #include "ui_MainForm.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The calculator's one window.
@@ -32,9 +33,9 @@
 //   Label1[0..13]    captions and units; Label4/Label5 caption and unit of Text2,
 //                    Label2 the truck question, LabelPass the passengers caption
 
-#include "Dimensions.h"
-#include "FreightLoad.h"
-#include "Units.h"
+#include "rules/Dimensions.h"
+#include "rules/FreightLoad.h"
+#include "rules/Units.h"
 
 #include <QMainWindow>
 #include <QString>

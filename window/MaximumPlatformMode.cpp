@@ -1,12 +1,13 @@
-#include "MainForm.h"
+// SPDX-License-Identifier: MIT
+#include "window/MainForm.h"
 
-#include "FormText.h"
+#include "window/FormText.h"
 #include "ui_MainForm.h"
 
-#include "MaximumArea.h"
-#include "NumberText.h"
-#include "PassengerLoad.h"
-#include "RunTimeError.h"
+#include "rules/MaximumArea.h"
+#include "rules/NumberText.h"
+#include "rules/PassengerLoad.h"
+#include "rules/RunTimeError.h"
 
 namespace rules = ratedload::rules;
 using formtext::SetText;

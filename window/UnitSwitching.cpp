@@ -1,6 +1,7 @@
-#include "MainForm.h"
+// SPDX-License-Identifier: MIT
+#include "window/MainForm.h"
 
-#include "FormText.h"
+#include "window/FormText.h"
 #include "ui_MainForm.h"
 
 using formtext::Twips;

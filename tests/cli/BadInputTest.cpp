@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: MIT
 // Bad input is refused with exit status 2 and one line on standard error that
 // names the option; where the window shows a message, that message is the line.
 
-#include "Run.h"
+#include "tests/cli/Run.h"
 
 #include <gtest/gtest.h>
 

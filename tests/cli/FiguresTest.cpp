@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: MIT
 // The command line gives the calculator's figures for the same entries: the
 // area, load, passenger and side texts that the window shows in its fields.
 
-#include "Run.h"
+#include "tests/cli/Run.h"
 
 #include <gtest/gtest.h>
 

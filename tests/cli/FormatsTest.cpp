@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: MIT
 // The three formats, the exit statuses of check, and the batch mode.
 
-#include "Run.h"
+#include "tests/cli/Run.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,13 @@
+// SPDX-License-Identifier: MIT
 // The pieces of the command line one by one: sides, lists of values, CSV,
 // margins and the written records.
 
-#include "Csv.h"
-#include "InputError.h"
-#include "Margins.h"
-#include "Output.h"
-#include "Ranges.h"
-#include "Sides.h"
+#include "cli/Csv.h"
+#include "cli/InputError.h"
+#include "cli/Margins.h"
+#include "cli/Output.h"
+#include "cli/Ranges.h"
+#include "cli/Sides.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,5 @@
-#include "Run.h"
+// SPDX-License-Identifier: MIT
+#include "tests/cli/Run.h"
 
 #include <cerrno>
 #include <chrono>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # check-install.sh tree|deb BUILD_DIR SCRATCH_DIR APP_ID VERSION CMAKE CPACK
 #
 #   tree  cmake --install of BUILD_DIR into SCRATCH_DIR/prefix, then checks the

@@ -1,8 +1,9 @@
-#include "Dimensions.h"
-#include "NumberText.h"
-#include "RunTimeError.h"
+// SPDX-License-Identifier: MIT
+#include "rules/Dimensions.h"
+#include "rules/NumberText.h"
+#include "rules/RunTimeError.h"
 
-#include "CaseNames.h"
+#include "tests/rules/CaseNames.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,9 @@
-#include "FreightLoad.h"
-#include "Dimensions.h"
-#include "RunTimeError.h"
+// SPDX-License-Identifier: MIT
+#include "rules/FreightLoad.h"
+#include "rules/Dimensions.h"
+#include "rules/RunTimeError.h"
 
-#include "CaseNames.h"
+#include "tests/rules/CaseNames.h"
 
 #include <gtest/gtest.h>
 

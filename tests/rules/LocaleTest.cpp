@@ -1,4 +1,5 @@
-#include "NumberText.h"
+// SPDX-License-Identifier: MIT
+#include "rules/NumberText.h"
 
 #include <gtest/gtest.h>
 

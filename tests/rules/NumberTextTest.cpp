@@ -1,7 +1,8 @@
-#include "NumberText.h"
-#include "RunTimeError.h"
+// SPDX-License-Identifier: MIT
+#include "rules/NumberText.h"
+#include "rules/RunTimeError.h"
 
-#include "CaseNames.h"
+#include "tests/rules/CaseNames.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,5 @@
-#include "WindowFixture.h"
+// SPDX-License-Identifier: MIT
+#include "tests/window/WindowFixture.h"
 
 #include <QAccessible>
 #include <QAccessibleInterface>

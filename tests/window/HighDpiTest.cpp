@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: MIT
 // Run once per device pixel ratio: unset, QT_SCALE_FACTOR=1.5 and 2.
 
-#include "WindowFixture.h"
+#include "tests/window/WindowFixture.h"
 
 #include <QFontMetricsF>
 #include <QGroupBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A random user: a long, seeded, reproducible run of random actions on the
 // real window, checking after each action what must always hold. On a
 // failure it prints the seed and the shortest sequence of actions it can find
@@ -7,11 +8,11 @@
 //   RATEDLOAD_RANDOM_SEEDS    how many seeds in a row (default 4)
 //   RATEDLOAD_RANDOM_ACTIONS  actions per seed (default 1000)
 
-#include "WindowFixture.h"
-#include "WindowTestMain.h"
+#include "tests/window/WindowFixture.h"
+#include "tests/window/WindowTestMain.h"
 
-#include "NumberText.h"
-#include "RunTimeError.h"
+#include "rules/NumberText.h"
+#include "rules/RunTimeError.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

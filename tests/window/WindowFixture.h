@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
-#include "MainForm.h"
+#include "window/MainForm.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,4 +1,5 @@
-#include "WindowTestMain.h"
+// SPDX-License-Identifier: MIT
+#include "tests/window/WindowTestMain.h"
 
 #include <QApplication>
 
