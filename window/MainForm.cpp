@@ -351,9 +351,11 @@ void MainForm::ComposeTitle()
         + kContactAddress);
 }
 
-void MainForm::ShowMessage(const QString &title, const QString &prompt)
+void MainForm::ShowMessage(ratedload::calc::Message message)
 {
-    QMessageBox box(QMessageBox::NoIcon, title, prompt, QMessageBox::Ok, this);
+    const ratedload::calc::MessageText text = ratedload::calc::TextOf(message);
+    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(text.title.data(), text.title.size()),
+        QString::fromUtf8(text.prompt.data(), text.prompt.size()), QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }

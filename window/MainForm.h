@@ -9,12 +9,16 @@
 //   Accessibility.cpp       names of the entries and answers for screen readers
 //   CalculateCommand.cpp    Calculate in the minimum-rated-load mode, the area
 //                           and truck weight entries
+//   CalculationSteps.cpp    the steps of the computing procedures (calc/),
+//                           performed on the controls
 //   ElevatorOptions.cpp     elevator type, freight class, the loaded truck
 //   Clearing.cpp            clearing procedures, the Clear/Reset/Exit buttons,
 //                           the events of the dimension lists
 //   MaximumPlatformMode.cpp the Find menu and Calculate in the
 //                           maximum-platform-area mode
 //   FindDepthOrWidth.cpp    the missing side from the maximum area
+// The figures and messages come from calc/, which computes them from the
+// texts of the entries; the window reads its fields and performs the steps.
 //   UnitSwitching.cpp       the Units menu and unit buttons
 //
 // Controls keep the names of the window's design:
@@ -32,6 +36,11 @@
 //   Command1/4/2/3   Calculate, Reset All, Clear Answers, Exit
 //   Label1[0..13]    captions and units; Label4/Label5 caption and unit of Text2,
 //                    Label2 the truck question, LabelPass the passengers caption
+
+#include "calc/Entries.h"
+#include "calc/Messages.h"
+#include "calc/MinimumRatedLoad.h"
+#include "calc/Run.h"
 
 #include "rules/Dimensions.h"
 #include "rules/FreightLoad.h"
@@ -84,7 +93,7 @@ private:
     void ComposeTitle();
     void NameEntriesForScreenReaders();
     static void AnswerScreenReadersForTheLists();
-    void ShowMessage(const QString &title, const QString &prompt);
+    void ShowMessage(ratedload::calc::Message message);
     void SetFocusTo(QWidget *control);
     void RunFocusHandler(QWidget *control, bool gained);
     bool MoveAmongOptions(QRadioButton *from, int key);
@@ -96,8 +105,9 @@ private:
     void Command1_Click();
     void Text5_Change();
     void Text2_Change();
-    bool CalculateMinimumRatedLoad();
+    ratedload::calc::RatedLoadEntries ReadRatedLoadEntries() const;
     ratedload::rules::Units CurrentUnits() const;
+    ratedload::calc::ElevatorType SelectedType() const;
     ratedload::rules::DimensionTexts ListTexts() const;
     std::optional<ratedload::rules::FreightClass> SelectedFreightClass() const;
 
@@ -155,11 +165,15 @@ private:
     void DimensionProgYes();
     void DimensionProgNo();
     void MaximumPlatformProg();
-    bool Text1HoldsArea() const;
-    void WriteMaximumArea();
 
     // The missing side (FindDepthOrWidth.cpp).
     void CalculateDorW();
+
+    // The computing procedures' steps on the controls (CalculationSteps.cpp);
+    // false when a message or a run-time error ended the procedure.
+    bool Perform(const ratedload::calc::Run &run);
+    void WriteField(const ratedload::calc::Write &write);
+    QWidget *ControlOf(ratedload::calc::Control control) const;
 
     // Units (UnitSwitching.cpp).
     void mnuImperial_Click();

@@ -4,19 +4,13 @@
 #include "window/FormText.h"
 #include "ui_MainForm.h"
 
-#include "rules/MaximumArea.h"
-#include "rules/NumberText.h"
-#include "rules/PassengerLoad.h"
-#include "rules/RunTimeError.h"
+#include "calc/MaximumPlatformArea.h"
 
-namespace rules = ratedload::rules;
-using formtext::SetText;
+namespace calc = ratedload::calc;
 using formtext::Text;
 
 namespace {
 
-const QString kTitle = QStringLiteral("Maximum Inside Net Platform Area");
-const QString kNoRatedLoad = QStringLiteral("             Please enter the rated load.");
 const QString kPlatformTip = QStringLiteral(" The inside net platform area shall be determined at "
                                             "a point 36 in. (914mm) above the floor. ");
 
@@ -94,57 +88,11 @@ void MainForm::DimensionProgNo()
 
 void MainForm::MaximumPlatformProg()
 {
-    // A run-time error ends the procedure without a message and without the
-    // search for the missing side; fields already written keep their text.
-    try {
-        if (Text1HoldsArea()) {
-            CalculateDorW();
-            return;
-        }
-        const QString ratedLoad = ui->Text5->text();
-        if (ratedLoad == QStringLiteral("0") || ratedLoad.isEmpty()) {
-            ShowMessage(kTitle, kNoRatedLoad);
-            SetFocusTo(ui->Text5);
-            return;
-        }
-        const bool carriesPassengers = ui->Option1->isChecked() || ui->Option8->isChecked();
-        ui->LabelPass->setEnabled(carriesPassengers);
-        ui->Text4->setVisible(carriesPassengers);
-        WriteMaximumArea();
-        if (Text1HoldsArea())
-            CalculateDorW();
-    } catch (const rules::RunTimeError &) {
-    }
-}
-
-// An area stands in Text1 when its text sorts after "0" by character code:
-// "0", a blank, a minus sign or a point in front do not count.
-bool MainForm::Text1HoldsArea() const
-{
-    return ui->Text1->text() > QStringLiteral("0");
-}
-
-void MainForm::WriteMaximumArea()
-{
-    const rules::Units units = CurrentUnits();
-    const std::string loadText = Text(ui->Text5);
-    const double load = rules::ReadNumber(loadText);
-    auto writeArea = [&](rules::AreaRule rule) {
-        SetText(ui->Text1, rules::DoubleToText(*rules::MaximumArea(units, rule, load)));
-    };
-
-    if (ui->Option2->isChecked()
-        && (ui->Option3->isChecked() || ui->Option5->isChecked() || ui->Option6->isChecked()
-            || ui->Option7->isChecked()))
-        writeArea(rules::AreaRule::ClassA);
-    if (ui->Option4->isChecked())
-        writeArea(rules::AreaRule::ClassB);
-    if (ui->Option1->isChecked()) {
-        writeArea(rules::AreaRule::Passenger);
-        SetText(ui->Text4, rules::PassengerCount(units, loadText));
-    }
-    if (ui->Option8->isChecked()) {
-        writeArea(rules::AreaRule::FreightPassenger);
-        SetText(ui->Text4, rules::PassengerCount(units, loadText));
-    }
+    calc::MaximumAreaEntries entries;
+    entries.units = CurrentUnits();
+    entries.type = SelectedType();
+    entries.freightClass = SelectedFreightClass();
+    entries.loadText = Text(ui->Text5);
+    entries.areaShown = Text(ui->Text1);
+    Perform(calc::MaximumPlatformArea(entries));
 }

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: MIT
+#include "calc/Run.h"
+
+namespace ratedload::calc {
+
+// GCC 12 takes the inactive members of a moved std::variant for uninitialized
+// when the vector grows; the steps are appended here only, where it is told so.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
+void Run::Add(Step step)
+{
+    steps.push_back(std::move(step));
+}
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic pop
+#endif
+
+std::optional<std::string> Run::Written(Field field) const
+{
+    std::optional<std::string> text;
+    for (const Step &step : steps) {
+        if (const auto *write = std::get_if<Write>(&step); write && write->field == field)
+            text = write->text;
+    }
+    return text;
+}
+
+} // namespace ratedload::calc
