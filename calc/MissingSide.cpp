@@ -51,6 +51,15 @@ void Steps(const SideEntries &entries, Run &run)
 
 } // namespace
 
+std::optional<Row> FoundRow(const Run &run)
+{
+    for (const Step &step : run.steps) {
+        if (const auto *write = std::get_if<Write>(&step); write && write->field == Field::Whole)
+            return write->row;
+    }
+    return std::nullopt;
+}
+
 Run MissingSide(const SideEntries &entries)
 {
     Run run;

@@ -4,6 +4,7 @@
 #include "calc/Entries.h"
 #include "calc/Run.h"
 
+#include <optional>
 #include <string>
 
 namespace ratedload::calc {
@@ -20,5 +21,8 @@ struct SideEntries {
 // when both sides or no side is given (for both sides in imperial units the
 // lists are then set back to "0"); the given row keeps its entries as typed.
 Run MissingSide(const SideEntries &entries);
+
+// The row whose side a run of MissingSide found, if it found one.
+std::optional<Row> FoundRow(const Run &run);
 
 } // namespace ratedload::calc

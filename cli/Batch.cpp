@@ -2,11 +2,12 @@
 #include "cli/Batch.h"
 
 #include "cli/Csv.h"
-#include "cli/InputError.h"
+#include "cli/Failure.h"
 #include "cli/Text.h"
 
 #include <algorithm>
 #include <cctype>
+#include <istream>
 #include <string>
 
 namespace ratedload::cli {
@@ -30,26 +31,37 @@ std::string ColumnName(std::string_view cell)
     return name;
 }
 
-std::string Allowed(Command command)
+// The options of a command that a batch line may give.
+std::vector<std::string_view> Columns(const Command &command)
+{
+    std::vector<std::string_view> names;
+    for (std::string_view name : command.OptionNames()) {
+        if (OptionNamed(name)->perCar)
+            names.push_back(name);
+    }
+    return names;
+}
+
+std::string Allowed(const Command &command)
 {
     std::string list(kIdColumn);
-    for (std::string_view name : OptionNames(command))
+    for (std::string_view name : Columns(command))
         list += ", " + std::string(name);
     return list;
 }
 
 // The names of the header's columns; InputError for an unknown or repeated one.
-std::vector<std::string> HeaderColumns(Command command, std::string line)
+std::vector<std::string> HeaderColumns(const Command &command, std::string line)
 {
     if (line.rfind("\xEF\xBB\xBF", 0) == 0)
         line.erase(0, 3); // a byte order mark that some spreadsheets write
     std::vector<std::string> names;
     for (const std::string &cell : SplitCsvLine(line)) {
         const std::string name = ColumnName(cell);
-        const auto &options = OptionNames(command);
+        const auto options = Columns(command);
         if (name != kIdColumn && std::find(options.begin(), options.end(), name) == options.end())
-            throw InputError("unknown column '" + cell + "'; the header names the columns "
-                + Allowed(command));
+            throw InputError(
+                "unknown column '" + cell + "'; the header names the columns " + Allowed(command));
         if (std::find(names.begin(), names.end(), name) != names.end())
             throw InputError("the column '" + name + "' is named twice");
         names.push_back(name);
@@ -62,35 +74,17 @@ bool Blank(std::string_view line)
     return line.find_first_not_of(" \t\r") == std::string_view::npos;
 }
 
-void Say(std::FILE *err, const std::string &text)
-{
-    const std::string line = "ratedload-cli: " + text + "\n";
-    std::fwrite(line.data(), 1, line.size(), err);
-}
-
 } // namespace
 
-void Report(std::FILE *err, std::string_view where, const Answer &answer, const Options &options,
-    std::string_view series)
+int RunBatch(const CarCommand &command, const Request &request, const Streams &streams)
 {
-    // A table's row is named among the numbers given.
-    const bool overflow = answer.failure == Failure::Overflow;
-    std::string text(overflow && !series.empty() ? std::string_view() : where);
-    if (!text.empty())
-        text += ": ";
-    if (overflow)
-        text += NumbersGiven(options, series) + ": ";
-    Say(err, text + answer.reason);
-}
-
-int RunBatch(Command command, rules::Units units, Format format, const Options &defaults,
-    const Streams &streams)
-{
+    const rules::Units units = request.units;
+    const Options &defaults = request.options;
     std::string line;
     long long number = 1;
     if (!std::getline(streams.in, line)) {
-        Say(streams.err, "line 1: no header; the first line names the columns, from "
-                + Allowed(command));
+        Say(streams.err,
+            "line 1: no header; the first line names the columns, from " + Allowed(command));
         return kBadInput;
     }
     std::vector<std::string> names;
@@ -111,11 +105,11 @@ int RunBatch(Command command, rules::Units units, Format format, const Options &
         columns.push_back(Column { names[i], title, title, "", Kind::Word });
         echoed.push_back(i);
     }
-    const Layout layout = LayoutFor(command, defaults, names);
-    for (Column &column : AnswerColumns(command, units, layout))
+    const Layout layout = command.LayoutFor(defaults, names);
+    for (Column &column : command.Columns(units, layout))
         columns.push_back(std::move(column));
 
-    RecordWriter writer(streams.out, format, columns, false);
+    RecordWriter writer(streams.out, request.format, columns, false);
     bool anyBad = false;
     bool anyFails = false;
     while (std::getline(streams.in, line)) {
@@ -136,20 +130,20 @@ int RunBatch(Command command, rules::Units units, Format format, const Options &
         }
         Options options = defaults;
         for (std::size_t i = 0; i < names.size(); ++i) {
-            std::optional<std::string> *option = OptionNamed(options, names[i]);
+            std::optional<std::string> *option = TextOf(options, names[i]);
             if (option && !cells[i].empty())
                 *option = cells[i];
         }
-        const Answer answer = Calculate(command, units, options, layout);
+        const Answer answer = command.Calculate(units, options, layout);
         if (answer.failure) {
-            Report(streams.err, where, answer, options);
+            Report(streams.err, where, *answer.failure, options);
             anyBad = true;
             continue;
         }
-        anyFails = anyFails || answer.fails;
+        anyFails = anyFails || answer.status == kCheckFails;
         Row row { std::to_string(number) };
         for (std::size_t i : echoed) {
-            const std::optional<std::string> *option = OptionNamed(options, names[i]);
+            const std::optional<std::string> *option = TextOf(options, names[i]);
             row.push_back(option ? *option : std::optional<std::string>(cells[i]));
         }
         row.insert(row.end(), answer.row.begin(), answer.row.end());

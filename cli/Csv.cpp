@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/Csv.h"
 
-#include "cli/InputError.h"
+#include "cli/Failure.h"
 
 namespace ratedload::cli {
 
@@ -41,12 +41,13 @@ std::vector<std::string> SplitCsvLine(std::string_view line)
                 field += line[pos++];
             }
             if (!closed)
-                throw InputError("the quote opened at column " + std::to_string(opened + 1)
-                    + " is not closed");
+                throw InputError(
+                    "the quote opened at column " + std::to_string(opened + 1) + " is not closed");
             while (pos < line.size() && IsBlank(line[pos]))
                 ++pos;
             if (pos < line.size() && line[pos] != ',')
-                throw InputError("text after the closing quote at column " + std::to_string(pos + 1));
+                throw InputError(
+                    "text after the closing quote at column " + std::to_string(pos + 1));
         } else {
             const std::size_t start = pos;
             while (pos < line.size() && line[pos] != ',')

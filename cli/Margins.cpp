@@ -33,9 +33,8 @@ int DecimalPlaces(std::string_view numberText)
     const std::size_t e = numberText.find_first_of("eEdD");
     const std::string_view mantissa = numberText.substr(0, e);
     const std::size_t point = mantissa.find('.');
-    int places = point == std::string_view::npos
-        ? 0
-        : static_cast<int>(mantissa.size() - point - 1);
+    int places
+        = point == std::string_view::npos ? 0 : static_cast<int>(mantissa.size() - point - 1);
     if (e != std::string_view::npos) {
         std::string_view exponent = numberText.substr(e + 1);
         if (!exponent.empty() && exponent.front() == '+')

@@ -6,6 +6,7 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <ostream>
 
 namespace ratedload::cli {
 
@@ -44,8 +45,8 @@ bool IsJsonNumber(std::string_view text)
 
 std::string JsonString(std::string_view text)
 {
-    return nlohmann::json(std::string(text)).dump(-1, ' ', false,
-        nlohmann::json::error_handler_t::replace);
+    return nlohmann::json(std::string(text))
+        .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
 
 // Characters on screen: UTF-8 continuation bytes take no room of their own.
@@ -133,7 +134,8 @@ std::string TextTable(const std::vector<Column> &columns, const std::vector<Row>
         std::string text;
         for (std::size_t s = 0; s < shown.size(); ++s) {
             const Column &column = columns[shown[s]];
-            text += (s ? "  " : "") + Padded(cell(shown[s]), widths[s], column.kind == Kind::Number);
+            text
+                += (s ? "  " : "") + Padded(cell(shown[s]), widths[s], column.kind == Kind::Number);
         }
         return WithoutTrailingBlanks(text) + "\n";
     };
@@ -165,7 +167,7 @@ std::string TextRecord(const std::vector<Column> &columns, const Row &row)
 }
 
 RecordWriter::RecordWriter(
-    std::FILE *out, Format format, std::vector<Column> columns, bool singleRecord)
+    std::ostream &out, Format format, std::vector<Column> columns, bool singleRecord)
     : out_(out)
     , format_(format)
     , columns_(std::move(columns))
@@ -175,7 +177,7 @@ RecordWriter::RecordWriter(
 
 void RecordWriter::Put(const std::string &text)
 {
-    std::fwrite(text.data(), 1, text.size(), out_);
+    out_ << text;
 }
 
 void RecordWriter::Write(const Row &row)
@@ -208,7 +210,7 @@ void RecordWriter::Finish()
             Put(TextTable(columns_, rows_));
     }
     rows_.clear();
-    std::fflush(out_);
+    out_.flush();
 }
 
 } // namespace ratedload::cli

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <cstdio>
+#include <iosfwd>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -46,14 +46,14 @@ std::string TextRecord(const std::vector<Column> &columns, const Row &row);
 // once, text at Finish (a table, or a single record's lines when asked so).
 class RecordWriter {
 public:
-    RecordWriter(std::FILE *out, Format format, std::vector<Column> columns, bool singleRecord);
+    RecordWriter(std::ostream &out, Format format, std::vector<Column> columns, bool singleRecord);
     void Write(const Row &row);
     void Finish();
 
 private:
     void Put(const std::string &text);
 
-    std::FILE *out_;
+    std::ostream &out_;
     Format format_;
     std::vector<Column> columns_;
     bool singleRecord_;

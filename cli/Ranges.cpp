@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/Ranges.h"
 
-#include "cli/InputError.h"
+#include "cli/Failure.h"
 #include "cli/Text.h"
 
 #include "rules/NumberText.h"
@@ -19,7 +19,8 @@ constexpr double kCountTolerance = 1e-9;
 
 InputError TooManyRows(std::size_t maxRows)
 {
-    return InputError("more than " + std::to_string(maxRows) + " rows, the most that a table may have");
+    return InputError(
+        "more than " + std::to_string(maxRows) + " rows, the most that a table may have");
 }
 
 double NumberIn(std::string_view item, std::string_view text)
@@ -44,8 +45,8 @@ void AddRange(std::string_view item, std::vector<std::string> &values, std::size
         throw InputError("the step of " + std::string(item) + " is zero");
     if ((stop - start) * step < 0.0)
         throw InputError("the step of " + std::string(item) + " must be "
-            + (step > 0.0 ? "negative" : "positive") + " to go from "
-            + rules::DoubleToText(start) + " to " + rules::DoubleToText(stop));
+            + (step > 0.0 ? "negative" : "positive") + " to go from " + rules::DoubleToText(start)
+            + " to " + rules::DoubleToText(stop));
     const double steps = (stop - start) / step + kCountTolerance;
     const std::size_t room = maxRows - values.size();
     // Also refuses a count that is not finite.

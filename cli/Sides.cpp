@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/Sides.h"
 
-#include "cli/InputError.h"
+#include "cli/Failure.h"
 
 #include "rules/NumberText.h"
 
@@ -180,8 +180,8 @@ public:
     }
     bool NextAre(Token::Kind kind, Unit unit) const
     {
-        return Next(kind) && next_ + 1 < tokens_.size()
-            && tokens_[next_ + 1].kind == Token::kUnit && tokens_[next_ + 1].unit == unit;
+        return Next(kind) && next_ + 1 < tokens_.size() && tokens_[next_ + 1].kind == Token::kUnit
+            && tokens_[next_ + 1].unit == unit;
     }
     const Token &Take() { return tokens_[next_++]; }
 
@@ -250,8 +250,7 @@ SideTexts ReadSide(std::string_view text, rules::Units units)
     if (tokens.empty())
         Refuse(text, units);
     CheckUnits(text, tokens, units);
-    return units == rules::Units::Imperial ? ReadImperial(text, tokens)
-                                           : ReadMetric(text, tokens);
+    return units == rules::Units::Imperial ? ReadImperial(text, tokens) : ReadMetric(text, tokens);
 }
 
 void PutSide(rules::DimensionTexts &lists, int row, const SideTexts &side)

@@ -3,7 +3,7 @@
 // margins and the written records.
 
 #include "cli/Csv.h"
-#include "cli/InputError.h"
+#include "cli/Failure.h"
 #include "cli/Margins.h"
 #include "cli/Output.h"
 #include "cli/Ranges.h"

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "tests/cli/Run.h"
 
+#include "cli/Program.h"
+
 #include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <fcntl.h>
 #include <poll.h>
+#include <sstream>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -34,6 +37,18 @@ struct Pipe {
 } // namespace
 
 Ran RunCli(const std::vector<std::string> &arguments, const std::string &input)
+{
+    std::istringstream in(input);
+    std::ostringstream out;
+    std::ostringstream err;
+    Ran ran;
+    ran.status = RunProgram(arguments, Streams { in, out, err, false });
+    ran.out = out.str();
+    ran.err = err.str();
+    return ran;
+}
+
+Ran RunCliProcess(const std::vector<std::string> &arguments, const std::string &input)
 {
     Ran ran;
     Pipe in;
@@ -65,8 +80,7 @@ Ran RunCli(const std::vector<std::string> &arguments, const std::string &input)
     envp.push_back(nullptr);
 
     pid_t pid = -1;
-    const int spawned
-        = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
+    const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     close(in.read);
     close(out.write);

@@ -16,9 +16,13 @@ struct Ran {
     bool timedOut = false;
 };
 
-// Runs ratedload-cli with the arguments, feeding `input` to its standard
-// input; a run that takes longer than ten seconds is killed.
+// Runs the commands of ratedload-cli in this process with the arguments,
+// feeding `input` to its standard input.
 Ran RunCli(const std::vector<std::string> &arguments, const std::string &input = {});
+
+// Runs the program ratedload-cli itself, under a locale that writes "," as
+// its decimal point; a run that takes longer than ten seconds is killed.
+Ran RunCliProcess(const std::vector<std::string> &arguments, const std::string &input = {});
 
 // Names each case of a table test after the `name` field of its row.
 struct CaseName {

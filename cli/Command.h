@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// A command of ratedload-cli. Each command is one source file, which defines
+// it and registers it: its name and help, the options it takes (from the
+// table of options), the columns of its answers and how it answers one car.
+// Running it once, per line of a batch, or as a table is shared.
+
+#include "cli/Failure.h"
+#include "cli/Options.h"
+#include "cli/Output.h"
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ratedload::cli {
+
+// Exit statuses of the program.
+inline constexpr int kSuccess = 0; // answered; a checked car passes
+inline constexpr int kCheckFails = 1; // a checked car fails
+inline constexpr int kBadInput = 2; // bad input, a message or an overflow
+
+// Where a command reads and writes.
+struct Streams {
+    std::istream &in;
+    std::ostream &out;
+    std::ostream &err;
+    bool inputIsTerminal = false;
+};
+
+// Which columns the answers have: the passenger count for the types that
+// carry passengers, the found side when a side is given to find the other.
+struct Layout {
+    bool passengers = true;
+    bool side = false;
+};
+
+// One answer: a value per column, or the failure that stopped it.
+struct Answer {
+    Row row;
+    std::optional<Failure> failure;
+    int status = kSuccess; // what the answer says to the exit status
+};
+
+class Command {
+public:
+    virtual ~Command() = default;
+
+    virtual std::string_view Name() const = 0;
+    virtual std::string_view Summary() const = 0;
+    virtual std::vector<std::string_view> Examples() const = 0;
+    // The options it takes, by their names in the table of options.
+    virtual std::vector<std::string_view> OptionNames() const = 0;
+    // Whether --batch reads its cars from CSV.
+    virtual bool TakesBatch() const { return false; }
+
+    virtual int Run(const Request &request, const Streams &streams) const = 0;
+};
+
+// A command that answers for one car at a time: once, or for each line of a
+// batch.
+class CarCommand : public Command {
+public:
+    bool TakesBatch() const override { return true; }
+
+    // The layout for the options given; a batch's columns may change the
+    // type or give a side on any line.
+    virtual Layout LayoutFor(
+        const Options &options, const std::vector<std::string> &batchColumns = {}) const = 0;
+    virtual std::vector<Column> Columns(rules::Units units, const Layout &layout) const = 0;
+    // Answers one car; a failure is raised as Failure.
+    virtual Row Answer(
+        rules::Units units, const Options &options, const Layout &layout, int &status) const = 0;
+
+    int Run(const Request &request, const Streams &streams) const override;
+
+    // Answers one car, with any failure caught.
+    cli::Answer Calculate(rules::Units units, const Options &options, const Layout &layout) const;
+};
+
+// Called once by each command's source file; the order is that of the help.
+bool RegisterCommand(const Command &command, int order);
+std::vector<const Command *> Commands();
+const Command *CommandNamed(std::string_view name);
+const CarCommand &CarCommandNamed(std::string_view name);
+
+// Columns of an answer: a figure (a number, right-aligned) or a word.
+Column Figure(std::string key, std::string title, std::string label, std::string unit);
+Column Word(std::string key, std::string title, std::string label);
+
+// Reports a failure as one line: "ratedload-cli: WHERE: REASON".
+void Report(std::ostream &err, std::string_view where, const Failure &failure,
+    const Options &options, std::string_view series = {});
+void Say(std::ostream &err, const std::string &text);
+
+} // namespace ratedload::cli

@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: MIT
+#include "cli/Options.h"
+
+#include <array>
+
+namespace ratedload::cli {
+
+namespace {
+
+constexpr std::array<OptionSpec, 9> kOptions { {
+    { "type", "TYPE",
+        "passenger (the default), freight or freight-passenger (a freight elevator permitted to "
+        "carry passengers)",
+        &Options::type, true },
+    { "class", "CLASS",
+        "class of freight loading for --type freight: A (the default), B, C1, C2 or C3",
+        &Options::freightClass, true },
+    { "truck", "WEIGHT",
+        "weight of the loaded truck, in pounds or kilograms: for classes C1 and C2 (needed) and "
+        "for --type freight-passenger (a car that carries a loaded truck)",
+        &Options::truck, true },
+    { "load", "LOAD",
+        "rated load in pounds (kilograms with --metric); for check, the load the car is plated "
+        "for",
+        &Options::load, true },
+    { "area", "AREA",
+        "inside net platform area in square feet (square metres with --metric), instead of "
+        "--depth and --width",
+        &Options::area, true },
+    { "depth", "SIDE",
+        "depth of the platform: 7ft4in, 7ft4-1/2in, 88in, 7.5ft; with --metric 2.05m, 2m50mm, "
+        "2050mm",
+        &Options::depth, true },
+    { "width", "SIDE", "width of the platform, written as --depth", &Options::width, true },
+    { "loads", "LIST", "rated loads: START:STOP:STEP, numbers, or both, separated by commas",
+        &Options::loads, false },
+    { "areas", "LIST", "areas: START:STOP:STEP, numbers, or both, separated by commas",
+        &Options::areas, false },
+} };
+
+} // namespace
+
+const OptionSpec *OptionNamed(std::string_view name)
+{
+    for (const OptionSpec &option : kOptions) {
+        if (option.name == name)
+            return &option;
+    }
+    return nullptr;
+}
+
+std::optional<std::string> *TextOf(Options &options, std::string_view name)
+{
+    const OptionSpec *option = OptionNamed(name);
+    return option ? &(options.*(option->text)) : nullptr;
+}
+
+const std::optional<std::string> *TextOf(const Options &options, std::string_view name)
+{
+    const OptionSpec *option = OptionNamed(name);
+    return option ? &(options.*(option->text)) : nullptr;
+}
+
+} // namespace ratedload::cli

@@ -1,0 +1,145 @@
+// SPDX-License-Identifier: MIT
+#include "cli/Program.h"
+
+#include <CLI/CLI.hpp>
+
+#include <map>
+#include <ostream>
+
+namespace ratedload::cli {
+
+namespace {
+
+const char *const kExitStatus = "Exit status: 0 answered (check: the car passes), 1 check: the "
+                                "car fails, 2 bad input, a message of the calculation or an "
+                                "overflow.";
+
+std::string Examples(const std::vector<std::string_view> &lines)
+{
+    std::string text = "\nExamples:\n";
+    for (std::string_view line : lines)
+        text += "  " + std::string(line) + "\n";
+    return text + "\n" + kExitStatus + "\n";
+}
+
+// What the parser gathers for one command.
+struct Parsed {
+    const Command *command = nullptr;
+    CLI::App *app = nullptr;
+    std::map<std::string_view, CLI::Option *> options;
+    std::string format = "text";
+    bool metric = false;
+    bool imperial = false;
+    bool batch = false;
+};
+
+void AddCommand(CLI::App &program, const Command &command, Parsed &parsed)
+{
+    parsed.command = &command;
+    CLI::App *app
+        = program.add_subcommand(std::string(command.Name()), std::string(command.Summary()));
+    parsed.app = app;
+    app->group("Commands");
+    app->footer(Examples(command.Examples()));
+    for (std::string_view name : command.OptionNames()) {
+        const OptionSpec &spec = *OptionNamed(name);
+        parsed.options[name] = app->add_option("--" + std::string(name))
+                                   ->description(std::string(spec.help))
+                                   ->type_name(std::string(spec.valueName))
+                                   ->multi_option_policy(CLI::MultiOptionPolicy::Throw);
+    }
+    CLI::Option *metric = app->add_flag("--metric", parsed.metric,
+        "metric units: kilograms, square metres, metres and millimetres");
+    app->add_flag("--imperial", parsed.imperial,
+           "imperial units (the default): pounds, square feet, feet and inches")
+        ->excludes(metric);
+    app->add_option("--format", parsed.format,
+           "text (an aligned table, the default), csv or json (one object per line)")
+        ->type_name("FORMAT")
+        ->check(CLI::IsMember({ "text", "csv", "json" }))
+        ->multi_option_policy(CLI::MultiOptionPolicy::Throw);
+    if (command.TakesBatch())
+        app->add_flag("--batch", parsed.batch,
+            "read CSV from standard input: a header naming options (and an optional id "
+            "column), then one set of options per line; options given here are the defaults of "
+            "every line");
+}
+
+Format FormatOf(const std::string &format)
+{
+    if (format == "csv")
+        return Format::Csv;
+    if (format == "json")
+        return Format::Json;
+    return Format::Text;
+}
+
+Request RequestOf(const Parsed &parsed)
+{
+    Request request;
+    request.units = parsed.metric ? rules::Units::Metric : rules::Units::Imperial;
+    request.format = FormatOf(parsed.format);
+    request.batch = parsed.batch;
+    for (const auto &[name, option] : parsed.options) {
+        if (option->count() > 0 && !option->results().empty())
+            *TextOf(request.options, name) = option->results().back();
+    }
+    return request;
+}
+
+} // namespace
+
+int RunProgram(const std::vector<std::string> &arguments, const Streams &streams)
+{
+    CLI::App program { "Minimum rated load and maximum inside net platform area of elevator "
+                       "cars, with the calculator's figures.",
+        kProgram };
+    program.set_version_flag("--version", std::string(kProgram) + " " + RATEDLOAD_VERSION);
+    program.require_subcommand(0, 1);
+    program.get_formatter()->label("SUBCOMMAND", "COMMAND");
+    program.footer(
+        Examples({ "ratedload-cli load --area 50", "ratedload-cli area --load 2500 --depth 7ft",
+            "ratedload-cli table --loads 2000:5000:500 --format csv",
+            "ratedload-cli check --load 2500 --depth 7ft4in --width 5ft8in",
+            "ratedload-cli check --batch --format csv < fleet.csv",
+            "Run 'ratedload-cli COMMAND --help' for the options of a command." }));
+
+    const std::vector<const Command *> commands = Commands();
+    std::vector<Parsed> parsed(commands.size());
+    for (std::size_t i = 0; i < commands.size(); ++i)
+        AddCommand(program, *commands[i], parsed[i]);
+
+    std::vector<const char *> argv { kProgram };
+    for (const std::string &argument : arguments)
+        argv.push_back(argument.c_str());
+    try {
+        program.parse(static_cast<int>(argv.size()), argv.data());
+    } catch (const CLI::CallForHelp &e) {
+        return program.exit(e, streams.out, streams.err);
+    } catch (const CLI::CallForVersion &e) {
+        return program.exit(e, streams.out, streams.err);
+    } catch (const CLI::ParseError &e) {
+        Say(streams.err, e.what());
+        return kBadInput;
+    }
+
+    try {
+        for (const Parsed &command : parsed) {
+            if (command.app->parsed())
+                return command.command->Run(RequestOf(command), streams);
+        }
+    } catch (const std::exception &e) {
+        Say(streams.err, e.what());
+        return kBadInput;
+    }
+    std::string names;
+    for (std::size_t i = 0; i < commands.size(); ++i)
+        names += (i == 0                            ? ""
+                         : i + 1 == commands.size() ? " or "
+                                                    : ", ")
+            + std::string(commands[i]->Name());
+    Say(streams.err, "a command is needed: " + names + " (see --help)");
+    return kBadInput;
+}
+
+} // namespace ratedload::cli
