@@ -110,8 +110,7 @@ int RunBatch(const CarCommand &command, const Request &request, const Streams &s
         columns.push_back(std::move(column));
 
     RecordWriter writer(streams.out, request.format, columns, false);
-    bool anyBad = false;
-    bool anyFails = false;
+    int status = kSuccess;
     while (std::getline(streams.in, line)) {
         ++number;
         if (Blank(line))
@@ -125,7 +124,7 @@ int RunBatch(const CarCommand &command, const Request &request, const Streams &s
                     + std::to_string(names.size()));
         } catch (const InputError &error) {
             Say(streams.err, where + ": " + error.what());
-            anyBad = true;
+            status = WorseStatus(status, kBadInput);
             continue;
         }
         Options options = defaults;
@@ -137,10 +136,10 @@ int RunBatch(const CarCommand &command, const Request &request, const Streams &s
         const Answer answer = command.Calculate(units, options, layout);
         if (answer.failure) {
             Report(streams.err, where, *answer.failure, options);
-            anyBad = true;
+            status = WorseStatus(status, kBadInput);
             continue;
         }
-        anyFails = anyFails || answer.status == kCheckFails;
+        status = WorseStatus(status, answer.status);
         Row row { std::to_string(number) };
         for (std::size_t i : echoed) {
             const std::optional<std::string> *option = TextOf(options, names[i]);
@@ -150,9 +149,7 @@ int RunBatch(const CarCommand &command, const Request &request, const Streams &s
         writer.Write(row);
     }
     writer.Finish();
-    if (anyBad)
-        return kBadInput;
-    return anyFails ? kCheckFails : kSuccess;
+    return status;
 }
 
 } // namespace ratedload::cli

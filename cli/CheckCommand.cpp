@@ -3,13 +3,9 @@
 // plated load permits, the margin of each and the verdict.
 
 #include "cli/Command.h"
-#include "cli/Margins.h"
 #include "cli/Reading.h"
 
-#include "calc/MaximumPlatformArea.h"
-#include "calc/MinimumRatedLoad.h"
-
-#include "rules/NumberText.h"
+#include "calc/Check.h"
 
 namespace ratedload::cli {
 
@@ -29,6 +25,18 @@ public:
             "ratedload-cli check --metric --load 1000 --area 2.4",
             "ratedload-cli check --batch --format csv < fleet.csv   (columns such as "
             "id,load,depth,width)" };
+    }
+    std::string_view Notes() const override
+    {
+        return "The verdict: the car passes when its inside net platform area is at most the "
+               "maximum area permitted for its plated load, the two compared at 4 decimal "
+               "places, the precision the maximum area is given in. A platform given by its "
+               "sides is compared with the area of the sides as given; sides are given to 4 "
+               "decimal places of an inch (of a millimetre), as area gives a found side, and "
+               "where that last place decides the verdict it goes in the car's favour. A car "
+               "whose area is larger but at most 105 % of the maximum area passes within the "
+               "5 % allowance (exit status 3); a larger one fails (exit status 1). The minimum "
+               "rated load of the platform and the load margin are shown beside the verdict.";
     }
     std::vector<std::string_view> OptionNames() const override
     {
@@ -53,8 +61,11 @@ public:
             Figure("load_margin", "Load margin", "Load margin", load),
             Figure("load_margin_pct", "Load margin", "Load margin / minimum rated load", "%"),
             Figure("max_area", "Max. area", "Maximum inside net platform area", area),
+            Figure("area_compared", "Area compared", "Area compared (4 places)", area),
             Figure("area_margin", "Area margin", "Area margin", area),
-            Figure("area_margin_pct", "Area margin", "Area margin / maximum area", "%") };
+            Figure("area_margin_pct", "Area margin", "Area margin / maximum area", "%"),
+            Figure("max_area_allowance", "Max. area +5 %", "Maximum area with the 5 % allowance",
+                area) };
         if (layout.passengers)
             columns.push_back(
                 Figure("passengers", "Passengers", "Maximum number of passengers", ""));
@@ -65,25 +76,36 @@ public:
     Row Answer(rules::Units units, const Options &options, const Layout &layout,
         int &status) const override
     {
-        const calc::Run required = calc::MinimumRatedLoad(RatedLoadEntriesOf(units, options));
+        const calc::RatedLoadEntries platform = RatedLoadEntriesOf(units, options);
         const calc::MaximumAreaEntries plated = MaximumAreaEntriesOf(units, options);
-        StopAtEnd(required);
-        const calc::Run permitted = calc::MaximumPlatformArea(plated);
-        StopAtEnd(permitted);
+        const calc::CheckAnswers check = calc::Check(platform, plated);
+        StopAtEnd(check.required);
+        StopAtEnd(check.permitted);
+        if (check.error)
+            throw Failure(Failure::Kind::Overflow, *check.error);
 
-        const std::string area = required.Written(calc::Field::Area).value_or("0");
-        const std::string minimum = required.Written(calc::Field::Load).value_or("0");
-        const std::string maximum = permitted.Written(calc::Field::Area).value_or("0");
-        const std::string loadMargin = Difference(plated.loadText, minimum);
-        const std::string areaMargin = Difference(maximum, area);
-        const bool fails = rules::ReadNumber(loadMargin) < 0 || rules::ReadNumber(areaMargin) < 0;
-        status = fails ? kCheckFails : kSuccess;
-        Row row { AsWritten(plated.loadText), area, minimum, loadMargin,
-            Percent(loadMargin, minimum), maximum, areaMargin, Percent(areaMargin, maximum) };
+        status = StatusOf(check.verdict);
+        Row row { AsWritten(plated.loadText), check.area, check.minimumLoad, check.loadMargin,
+            check.loadMarginPercent, check.maximumArea, check.areaCompared, check.areaMargin,
+            check.areaMarginPercent, check.maximumWithAllowance };
         if (layout.passengers)
-            row.push_back(permitted.Written(calc::Field::Passengers));
-        row.emplace_back(fails ? "fails" : "passes");
+            row.push_back(check.passengers);
+        row.emplace_back(calc::VerdictText(check.verdict));
         return row;
+    }
+
+private:
+    static int StatusOf(calc::Verdict verdict)
+    {
+        switch (verdict) {
+        case calc::Verdict::Passes:
+            return kSuccess;
+        case calc::Verdict::PassesWithinAllowance:
+            return kCheckWithinAllowance;
+        case calc::Verdict::Fails:
+            break;
+        }
+        return kCheckFails;
     }
 };
 

@@ -66,6 +66,15 @@ cli::Answer CarCommand::Calculate(
     return answer;
 }
 
+int WorseStatus(int a, int b)
+{
+    for (int status : { kBadInput, kCheckFails, kCheckWithinAllowance }) {
+        if (a == status || b == status)
+            return status;
+    }
+    return kSuccess;
+}
+
 bool RegisterCommand(const Command &command, int order)
 {
     Registry().push_back({ &command, order });

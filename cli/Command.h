@@ -22,6 +22,11 @@ namespace ratedload::cli {
 inline constexpr int kSuccess = 0; // answered; a checked car passes
 inline constexpr int kCheckFails = 1; // a checked car fails
 inline constexpr int kBadInput = 2; // bad input, a message or an overflow
+inline constexpr int kCheckWithinAllowance = 3; // a checked car passes within the 5 % allowance
+
+// The status of several answers: bad input before a car that fails, before
+// one that passes within the allowance, before one that passes.
+int WorseStatus(int a, int b);
 
 // Where a command reads and writes.
 struct Streams {
@@ -52,6 +57,8 @@ public:
     virtual std::string_view Name() const = 0;
     virtual std::string_view Summary() const = 0;
     virtual std::vector<std::string_view> Examples() const = 0;
+    // What its help says besides its options and examples.
+    virtual std::string_view Notes() const { return {}; }
     // The options it takes, by their names in the table of options.
     virtual std::vector<std::string_view> OptionNames() const = 0;
     // Whether --batch reads its cars from CSV.

@@ -152,9 +152,12 @@ std::string TextRecord(const std::vector<Column> &columns, const Row &row)
     for (std::size_t i = 0; i < columns.size() && i < row.size(); ++i) {
         if (HasValue(row[i])) {
             labelWidth = std::max(labelWidth, Width(columns[i].label));
-            valueWidth = std::max(valueWidth, Width(*row[i]));
+            if (columns[i].kind == Kind::Number)
+                valueWidth = std::max(valueWidth, Width(*row[i]));
         }
     }
+    // Numbers line up at the right; a word too long for their column (a
+    // verdict) starts where the column starts rather than push it aside.
     std::string text;
     for (std::size_t i = 0; i < columns.size() && i < row.size(); ++i) {
         if (!HasValue(row[i]))

@@ -3,6 +3,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <map>
 #include <ostream>
 
@@ -10,16 +11,45 @@ namespace ratedload::cli {
 
 namespace {
 
-const char *const kExitStatus = "Exit status: 0 answered (check: the car passes), 1 check: the "
-                                "car fails, 2 bad input, a message of the calculation or an "
-                                "overflow.";
+const char *const kExitStatus
+    = "Exit status: 0 answered (check: the car passes), 1 check: the car fails, 2 bad input, a "
+      "message of the calculation, an overflow or a failed write, 3 check: the car passes "
+      "within the 5 % allowance. A batch exits with the first of 2, 1, 3 that any line gives.";
 
-std::string Examples(const std::vector<std::string_view> &lines)
+// A paragraph broken into lines of at most 79 characters; a per cent sign
+// stays with its number.
+std::string Wrapped(std::string_view paragraph)
 {
-    std::string text = "\nExamples:\n";
+    constexpr std::size_t kWidth = 79;
+    std::string glued(paragraph);
+    for (std::size_t at = glued.find(" %"); at != std::string::npos; at = glued.find(" %", at))
+        glued[at] = '\x01';
+    std::string text;
+    std::size_t lineStart = 0;
+    std::size_t pos = 0;
+    while (pos < glued.size()) {
+        const std::size_t blank = std::min(glued.find(' ', pos), glued.size());
+        const std::string_view word = std::string_view(glued).substr(pos, blank - pos);
+        if (text.size() > lineStart && text.size() - lineStart + 1 + word.size() > kWidth) {
+            text += '\n';
+            lineStart = text.size();
+        } else if (text.size() > lineStart) {
+            text += ' ';
+        }
+        text += word;
+        pos = blank + 1;
+    }
+    std::replace(text.begin(), text.end(), '\x01', ' ');
+    return text + '\n';
+}
+
+std::string Examples(const std::vector<std::string_view> &lines, std::string_view notes = {})
+{
+    std::string text = notes.empty() ? "" : "\n" + Wrapped(notes);
+    text += "\nExamples:\n";
     for (std::string_view line : lines)
         text += "  " + std::string(line) + "\n";
-    return text + "\n" + kExitStatus + "\n";
+    return text + "\n" + Wrapped(kExitStatus);
 }
 
 // What the parser gathers for one command.
@@ -40,7 +70,7 @@ void AddCommand(CLI::App &program, const Command &command, Parsed &parsed)
         = program.add_subcommand(std::string(command.Name()), std::string(command.Summary()));
     parsed.app = app;
     app->group("Commands");
-    app->footer(Examples(command.Examples()));
+    app->footer(Examples(command.Examples(), command.Notes()));
     for (std::string_view name : command.OptionNames()) {
         const OptionSpec &spec = *OptionNamed(name);
         parsed.options[name] = app->add_option("--" + std::string(name))

@@ -82,25 +82,43 @@ INSTANTIATE_TEST_SUITE_P(Formats, OutputTest, testing::Values(
 
 INSTANTIATE_TEST_SUITE_P(CheckStatus, OutputTest, testing::Values(
     OutputRow{"PassesText", "check --metric --load 1000 --area 2.4", "", 0,
-        "Rated load (plated)                 1000  kg\n"
-        "Inside net platform area             2.4  sq m\n"
-        "Minimum rated load                 981.6  kg\n"
-        "Load margin                         18.4  kg\n"
-        "Load margin / minimum rated load    1.87  %\n"
-        "Maximum inside net platform area  2.4372  sq m\n"
-        "Area margin                       0.0372  sq m\n"
-        "Area margin / maximum area          1.53  %\n"
-        "Maximum number of passengers          13\n"
-        "Verdict                           passes\n", ""},
-    OutputRow{"FailsOnTheLoad", "check --load 5002 --area 50 --format csv", "", 1,
-        "rated_load,area,min_rated_load,load_margin,load_margin_pct,max_area,area_margin,"
-        "area_margin_pct,passengers,verdict\n"
-        "5002,50,5002.5,-0.5,-0.01,50.0174,0.0174,0.03,31,fails\n", ""},
-    OutputRow{"FailsOnBoth", "check --type freight --load 2000 --depth 7ft4in --width 5ft8in "
+        "Rated load (plated)                    1000  kg\n"
+        "Inside net platform area                2.4  sq m\n"
+        "Minimum rated load                    981.6  kg\n"
+        "Load margin                            18.4  kg\n"
+        "Load margin / minimum rated load       1.87  %\n"
+        "Maximum inside net platform area     2.4372  sq m\n"
+        "Area compared (4 places)                2.4  sq m\n"
+        "Area margin                          0.0372  sq m\n"
+        "Area margin / maximum area             1.53  %\n"
+        "Maximum area with the 5 % allowance  2.5591  sq m\n"
+        "Maximum number of passengers             13\n"
+        "Verdict                              passes\n", ""},
+    // The verdict is the area's: a load short of the minimum passes when the
+    // platform is within the area that the plated load permits.
+    OutputRow{"PassesThoughTheLoadIsShort", "check --load 5002 --area 50 --format csv", "", 0,
+        "rated_load,area,min_rated_load,load_margin,load_margin_pct,max_area,area_compared,"
+        "area_margin,area_margin_pct,max_area_allowance,passengers,verdict\n"
+        "5002,50,5002.5,-0.5,-0.01,50.0174,50,0.0174,0.03,52.5183,31,passes\n", ""},
+    OutputRow{"OverByTheLastDigit", "check --load 4000 --area 42.1793 --format csv", "", 3,
+        "rated_load,area,min_rated_load,load_margin,load_margin_pct,max_area,area_compared,"
+        "area_margin,area_margin_pct,max_area_allowance,passengers,verdict\n"
+        "4000,42.1793,4000.014,-0.014,-0.00035,42.1792,42.1793,-0.0001,-0.00024,44.2882,25,"
+            "passes within the 5 % allowance\n", ""},
+    OutputRow{"AtTheAllowance", "check --type freight --load 2000 --area 42 --format csv", "", 3,
+        "rated_load,area,min_rated_load,load_margin,load_margin_pct,max_area,area_compared,"
+        "area_margin,area_margin_pct,max_area_allowance,verdict\n"
+        "2000,42,2100,-100,-4.76,40,42,-2,-5,42,passes within the 5 % allowance\n", ""},
+    OutputRow{"BeyondTheAllowance", "check --type freight --load 2000 --area 42.0001 --format csv",
+        "", 1,
+        "rated_load,area,min_rated_load,load_margin,load_margin_pct,max_area,area_compared,"
+        "area_margin,area_margin_pct,max_area_allowance,verdict\n"
+        "2000,42.0001,2100.005,-100.005,-4.76,40,42.0001,-2.0001,-5,42,fails\n", ""},
+    OutputRow{"FailsJson", "check --type freight --load 2000 --depth 7ft4in --width 6ft "
         "--format json", "", 1,
-        "{\"rated_load\":2000,\"area\":41.55556,\"min_rated_load\":2077.778,"
-        "\"load_margin\":-77.778,\"load_margin_pct\":-3.74,\"max_area\":40,"
-        "\"area_margin\":-1.55556,\"area_margin_pct\":-3.89,\"verdict\":\"fails\"}\n", ""}),
+        "{\"rated_load\":2000,\"area\":44,\"min_rated_load\":2200,\"load_margin\":-200,"
+        "\"load_margin_pct\":-9.09,\"max_area\":40,\"area_compared\":44,\"area_margin\":-4,"
+        "\"area_margin_pct\":-10,\"max_area_allowance\":42,\"verdict\":\"fails\"}\n", ""}),
     CaseName{});
 
 constexpr const char *kFleet = "id,type,class,truck,load,depth,width\n"
@@ -117,12 +135,13 @@ constexpr const char *kFleet = "id,type,class,truck,load,depth,width\n"
 INSTANTIATE_TEST_SUITE_P(Batch, OutputTest, testing::Values(
     OutputRow{"BadLinesNamedTheOthersAnswered", "check --batch --format csv", kFleet, 2,
         "line,id,type,class,truck,depth,width,rated_load,area,min_rated_load,load_margin,"
-        "load_margin_pct,max_area,area_margin,area_margin_pct,passengers,verdict\n"
-        "2,Car 1,,,,7ft4in,5ft8in,2500,41.55556,3923.574,-1423.574,-36.28,29.0451,-12.51046,"
-        "-43.07,15,fails\n"
-        "3,\"Car 2, annex\",freight,B,,10ft,10ft,3000,100,3000,0,0,100,0,0,,passes\n"
-        "7,Car 5,freight-passenger,,3199.5,5ft,2ft,3500,10,3199.5,300.5,9.39,38.0192,28.0192,"
-        "73.7,21,passes\n",
+        "load_margin_pct,max_area,area_compared,area_margin,area_margin_pct,max_area_allowance,"
+        "passengers,verdict\n"
+        "2,Car 1,,,,7ft4in,5ft8in,2500,41.55556,3923.574,-1423.574,-36.28,29.0451,41.5556,"
+        "-12.5105,-43.07,30.4974,15,fails\n"
+        "3,\"Car 2, annex\",freight,B,,10ft,10ft,3000,100,3000,0,0,100,100,0,0,105,,passes\n"
+        "7,Car 5,freight-passenger,,3199.5,5ft,2ft,3500,10,3199.5,300.5,9.39,38.0192,10,28.0192,"
+        "73.7,39.9202,21,passes\n",
         "ratedload-cli: line 4: the quote opened at column 28 is not closed\n"
         "ratedload-cli: line 5: Did you make an entry in the truck weight text box?\n"
         "ratedload-cli: line 8: --class: expected A, B, C1, C2 or C3, got 'D'\n"
@@ -132,17 +151,19 @@ INSTANTIATE_TEST_SUITE_P(Batch, OutputTest, testing::Values(
     OutputRow{"AllPass", "check --batch --type freight --class B --format csv",
         "id,load,area\nA,3000,100\nB,3000,99.5\n", 0,
         "line,id,rated_load,area,min_rated_load,load_margin,load_margin_pct,max_area,"
-        "area_margin,area_margin_pct,verdict\n"
-        "2,A,3000,100,3000,0,0,100,0,0,passes\n"
-        "3,B,3000,99.5,2985,15,0.5,100,0.5,0.5,passes\n", ""},
-    OutputRow{"OneFails", "check --batch --format json", "load,area\n5002.5,50\n5002,50\n", 1,
-        "{\"line\":2,\"rated_load\":5002.5,\"area\":50,\"min_rated_load\":5002.5,"
-        "\"load_margin\":0,\"load_margin_pct\":0,\"max_area\":50.0212,\"area_margin\":0.0212,"
-        "\"area_margin_pct\":0.04,\"passengers\":31,\"verdict\":\"passes\"}\n"
-        "{\"line\":3,\"rated_load\":5002,\"area\":50,\"min_rated_load\":5002.5,"
-        "\"load_margin\":-0.5,\"load_margin_pct\":-0.01,\"max_area\":50.0174,"
-        "\"area_margin\":0.0174,\"area_margin_pct\":0.03,\"passengers\":31,"
-        "\"verdict\":\"fails\"}\n", ""},
+        "area_compared,area_margin,area_margin_pct,max_area_allowance,verdict\n"
+        "2,A,3000,100,3000,0,0,100,100,0,0,105,passes\n"
+        "3,B,3000,99.5,2985,15,0.5,100,99.5,0.5,0.5,105,passes\n", ""},
+    OutputRow{"OneFails", "check --batch --type freight --format json",
+        "load,area\n2000,40\n2000,42.1\n", 1,
+        "{\"line\":2,\"rated_load\":2000,\"area\":40,\"min_rated_load\":2000,"
+        "\"load_margin\":0,\"load_margin_pct\":0,\"max_area\":40,\"area_compared\":40,"
+        "\"area_margin\":0,\"area_margin_pct\":0,\"max_area_allowance\":42,"
+        "\"verdict\":\"passes\"}\n"
+        "{\"line\":3,\"rated_load\":2000,\"area\":42.1,\"min_rated_load\":2105,"
+        "\"load_margin\":-105,\"load_margin_pct\":-4.99,\"max_area\":40,"
+        "\"area_compared\":42.1,\"area_margin\":-2.1,\"area_margin_pct\":-5.25,"
+        "\"max_area_allowance\":42,\"verdict\":\"fails\"}\n", ""},
     OutputRow{"LoadWithDefaultsAndSpreadsheetHeader", "load --batch --metric --type freight",
         "\xEF\xBB\xBF--Class,--Area\r\nB,4\r\n,4\r\n", 0,
         "Line  Class  Area (sq m)  Min. rated load (kg)\n"

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: MIT
-// The pieces of the command line one by one: sides, lists of values, CSV,
-// margins and the written records.
+// The pieces of the command line one by one: sides, lists of values, CSV
+// and the written records.
 
 #include "cli/Csv.h"
 #include "cli/Failure.h"
-#include "cli/Margins.h"
 #include "cli/Output.h"
 #include "cli/Ranges.h"
 #include "cli/Sides.h"
@@ -111,20 +110,6 @@ TEST(CsvTest, QuotesOnlyWhatNeedsIt)
     EXPECT_EQ(CsvField("Car 2, annex"), "\"Car 2, annex\"");
     EXPECT_EQ(CsvField("5'8\""), "\"5'8\"\"\"");
     EXPECT_EQ(CsvField(" x"), "\" x\"");
-}
-
-TEST(MarginsTest, DifferencesKeepThePlacesOfTheFigures)
-{
-    EXPECT_EQ(DecimalPlaces("4989.167"), 3);
-    EXPECT_EQ(DecimalPlaces("1.234568E+07"), 0);
-    EXPECT_EQ(DecimalPlaces("1E-05"), 5);
-    EXPECT_EQ(Difference("5000", "4989.167"), "10.833");
-    EXPECT_EQ(Difference("29.0451", "41.55556"), "-12.51046");
-    EXPECT_EQ(Difference("3000", "3000"), "0");
-    EXPECT_EQ(Difference("1234.56789", "0.1"), "1234.46789");
-    EXPECT_EQ(Percent("10.833", "4989.167"), "0.22");
-    EXPECT_EQ(Percent("-0.001", "5000"), "0");
-    EXPECT_EQ(Percent("1", "0"), std::nullopt);
 }
 
 TEST(OutputTest, RecordsInEachFormat)

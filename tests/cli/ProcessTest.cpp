@@ -20,7 +20,7 @@ TEST(ProcessTest, AnswersOnStandardOutputWithThePointOfTheRules)
 
 TEST(ProcessTest, AFailingCarExitsWithOne)
 {
-    const Ran ran = RunCliProcess(Words("check --batch --format csv"), "load,area\n5002,50\n");
+    const Ran ran = RunCliProcess(Words("check --batch --format csv"), "load,area\n4000,44.3\n");
     EXPECT_EQ(ran.status, 1);
     EXPECT_NE(ran.out.find(",fails\n"), std::string::npos) << ran.out;
     EXPECT_EQ(ran.err, "");

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace ratedload::cli {
+namespace ratedload::calc {
 
 // Places after the decimal point of a number text as the text rule writes it:
 // "4989.167" has 3, "1.234568E+07" none, "1E-05" five.
@@ -17,7 +17,8 @@ int DecimalPlaces(std::string_view numberText);
 std::string Difference(std::string_view a, std::string_view b);
 
 // part / whole in percent, to 2 decimal places, by the number-to-text rule;
-// nothing when whole is 0.
+// a share that is not zero but would round to 0 keeps 2 significant digits
+// instead, so that no margin reads 0 that is not. Nothing when whole is 0.
 std::optional<std::string> Percent(std::string_view part, std::string_view whole);
 
-} // namespace ratedload::cli
+} // namespace ratedload::calc

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "cli/Margins.h"
+#include "calc/Margins.h"
 
 #include "rules/NumberText.h"
 
@@ -7,7 +7,7 @@
 #include <array>
 #include <charconv>
 
-namespace ratedload::cli {
+namespace ratedload::calc {
 
 namespace {
 
@@ -58,7 +58,16 @@ std::optional<std::string> Percent(std::string_view part, std::string_view whole
     const double base = rules::ReadNumber(whole);
     if (base == 0.0)
         return std::nullopt;
-    return rules::DoubleToText(Rounded(rules::ReadNumber(part) / base * 100.0, 2));
+    const double share = rules::ReadNumber(part) / base * 100.0;
+    const double rounded = Rounded(share, 2);
+    if (rounded != 0.0 || share == 0.0)
+        return rules::DoubleToText(rounded);
+    Buffer buffer {};
+    const auto written = std::to_chars(
+        buffer.data(), buffer.data() + buffer.size(), share, std::chars_format::scientific, 1);
+    double significant = share;
+    std::from_chars(buffer.data(), written.ptr, significant);
+    return rules::DoubleToText(significant);
 }
 
-} // namespace ratedload::cli
+} // namespace ratedload::calc

@@ -1,0 +1,124 @@
+// SPDX-License-Identifier: MIT
+#include "calc/Check.h"
+
+#include "calc/Margins.h"
+
+#include "rules/Dimensions.h"
+#include "rules/NumberText.h"
+#include "rules/RunTimeError.h"
+
+namespace ratedload::calc {
+
+namespace {
+
+constexpr double kAllowance = 1.05;
+constexpr double kInchesPerFoot = 12.0;
+// Half a unit in the 4th decimal place of an inch, and of a millimetre in metres.
+constexpr double kHalfPlaceOfAnInch = 0.00005;
+constexpr double kHalfPlaceOfAMillimetre = 0.00005 * 0.001;
+
+// A side as its texts give it, in double precision: the window's area holds
+// 7 digits, too few for the 4th decimal place of a long side's millimetres.
+double SideGiven(rules::Units units, const rules::DimensionTexts &lists, Row row)
+{
+    const std::size_t first = row == Row::Depth ? 0 : 4;
+    auto part = [&](std::size_t offset) { return rules::ReadNumber(lists[first + offset]); };
+    if (units == rules::Units::Imperial)
+        return kInchesPerFoot * part(0) + part(1) + part(2);
+    return part(0) + part(3) * 0.001;
+}
+
+// The area of the platform's sides as they are given, in square feet or
+// square metres; each side `shorter` by that much.
+double AreaOfSides(const RatedLoadEntries &platform, double shorter)
+{
+    const rules::Units units = platform.units;
+    const double depth = SideGiven(units, platform.lists, Row::Depth) - shorter;
+    const double width = SideGiven(units, platform.lists, Row::Width) - shorter;
+    const double product = depth * width;
+    return units == rules::Units::Imperial ? product / (kInchesPerFoot * kInchesPerFoot) : product;
+}
+
+std::string FourPlaces(double value)
+{
+    return rules::DoubleToText(rules::RoundTo4Places(value));
+}
+
+Verdict VerdictOf(const std::string &compared, double maximum, double allowed)
+{
+    const double area = rules::StrictNumber(compared);
+    if (area <= maximum)
+        return Verdict::Passes;
+    if (area <= allowed)
+        return Verdict::PassesWithinAllowance;
+    return Verdict::Fails;
+}
+
+void Figures(
+    const RatedLoadEntries &platform, const MaximumAreaEntries &plated, CheckAnswers &answers)
+{
+    answers.area = answers.required.Written(Field::Area).value_or("0");
+    answers.minimumLoad = answers.required.Written(Field::Load).value_or("0");
+    answers.loadMargin = Difference(plated.loadText, answers.minimumLoad);
+    answers.loadMarginPercent = Percent(answers.loadMargin, answers.minimumLoad);
+
+    answers.maximumArea = answers.permitted.Written(Field::Area).value_or("0");
+    const double maximum = rules::StrictNumber(answers.maximumArea);
+    answers.maximumWithAllowance = FourPlaces(maximum * kAllowance);
+    const double allowed = rules::StrictNumber(answers.maximumWithAllowance);
+
+    // Sides are given to 4 decimal places of an inch (of a millimetre); where
+    // that last place decides the verdict, it goes in the car's favour.
+    if (rules::AreaWasTyped(platform.areaText)) {
+        answers.areaCompared = FourPlaces(rules::ReadNumber(platform.areaText));
+    } else {
+        answers.areaCompared = FourPlaces(AreaOfSides(platform, 0.0));
+        const bool imperial = platform.units == rules::Units::Imperial;
+        const std::string shorter = FourPlaces(
+            AreaOfSides(platform, imperial ? kHalfPlaceOfAnInch : kHalfPlaceOfAMillimetre));
+        if (VerdictOf(shorter, maximum, allowed)
+            != VerdictOf(answers.areaCompared, maximum, allowed))
+            answers.areaCompared = shorter;
+    }
+    answers.verdict = VerdictOf(answers.areaCompared, maximum, allowed);
+    answers.areaMargin = Difference(answers.maximumArea, answers.areaCompared);
+    answers.areaMarginPercent = Percent(answers.areaMargin, answers.maximumArea);
+    answers.passengers = answers.permitted.Written(Field::Passengers);
+}
+
+} // namespace
+
+std::string_view VerdictText(Verdict verdict)
+{
+    switch (verdict) {
+    case Verdict::Passes:
+        return "passes";
+    case Verdict::PassesWithinAllowance:
+        return "passes within the 5 % allowance";
+    case Verdict::Fails:
+        break;
+    }
+    return "fails";
+}
+
+CheckAnswers Check(const RatedLoadEntries &platform, const MaximumAreaEntries &plated)
+{
+    CheckAnswers answers;
+    answers.required = MinimumRatedLoad(platform);
+    answers.permitted = MaximumPlatformArea(plated);
+    for (const Run *run : { &answers.required, &answers.permitted }) {
+        if (run->Ended()) {
+            answers.message = run->message;
+            answers.error = run->error;
+            return answers;
+        }
+    }
+    try {
+        Figures(platform, plated, answers);
+    } catch (const rules::RunTimeError &error) {
+        answers.error = error.what();
+    }
+    return answers;
+}
+
+} // namespace ratedload::calc
