@@ -15,9 +15,32 @@ namespace {
 using Buffer = std::array<char, 512>;
 constexpr int kMostPlaces = 100;
 
-// Rounds to a number of decimal places through its decimal text.
+// The decimal places of the shortest text that reads back as the value.
+int ShortestPlaces(double value)
+{
+    Buffer buffer {};
+    const auto written = std::to_chars(
+        buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::scientific);
+    const std::string_view text(buffer.data(), written.ptr - buffer.data());
+    const std::size_t e = text.find('e');
+    int digits = 0;
+    for (char c : text.substr(0, e))
+        digits += c >= '0' && c <= '9' ? 1 : 0;
+    int exponent = 0;
+    std::string_view power = text.substr(e + 1);
+    if (power.front() == '+')
+        power.remove_prefix(1);
+    std::from_chars(power.data(), power.data() + power.size(), exponent);
+    return digits - 1 - exponent;
+}
+
+// Rounds to a number of decimal places through its decimal text. A value
+// whose shortest text has no more places comes back as it is: any text of
+// those places that is nearer reads back as the same double.
 double Rounded(double value, int places)
 {
+    if (value == 0.0 || ShortestPlaces(value) <= places)
+        return value;
     Buffer buffer {};
     const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
         std::chars_format::fixed, std::clamp(places, 0, kMostPlaces));

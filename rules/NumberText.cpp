@@ -104,20 +104,96 @@ std::size_t ScanNumber(std::string_view text, DecimalParts &parts)
     return pos;
 }
 
-std::string ToText(double value, int significantDigits)
+// A value's significant digits rounded to at most `count` of them, without
+// trailing zeros, and the power of ten of the first digit.
+struct Significant {
+    bool negative = false;
+    std::array<char, 24> digit {};
+    int count = 0;
+    int exponent = 0;
+
+    std::string_view Digits() const { return { digit.data(), static_cast<std::size_t>(count) }; }
+};
+
+Significant FromScientific(std::string_view text)
 {
-    if (value == 0.0)
-        return "0"; // also for -0
-    std::array<char, 64> buffer {};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-        std::chars_format::general, significantDigits);
-    std::string text(buffer.data(), result.ptr);
-    for (char &c : text) {
-        if (c == 'e')
-            c = 'E';
+    Significant significant;
+    std::size_t pos = 0;
+    if (text[pos] == '-') {
+        significant.negative = true;
+        ++pos;
     }
-    if (text == "-0")
-        return "0";
+    for (; pos < text.size() && text[pos] != 'e'; ++pos) {
+        if (IsDigit(text[pos]))
+            significant.digit[static_cast<std::size_t>(significant.count++)] = text[pos];
+    }
+    ++pos; // the 'e'
+    if (text[pos] == '+')
+        ++pos;
+    std::from_chars(text.data() + pos, text.data() + text.size(), significant.exponent);
+    while (significant.count > 1
+        && significant.digit[static_cast<std::size_t>(significant.count - 1)] == '0')
+        --significant.count;
+    return significant;
+}
+
+// The shortest digits that read back as the value are, when there are no
+// more than `count` of them, also the value rounded to `count` digits: its
+// distance to them is below half a unit of the last place (24 bits hold more
+// than 7 digits, 53 bits more than 15). Only longer ones need the exact
+// rounding, which costs many times more.
+template <class Number> Significant SignificantDigits(Number value, int count)
+{
+    std::array<char, 64> buffer {};
+    char *const first = buffer.data();
+    char *const last = buffer.data() + buffer.size();
+    Significant significant = FromScientific(
+        { first, std::to_chars(first, last, value, std::chars_format::scientific).ptr });
+    if (significant.count > count)
+        significant = FromScientific({ first,
+            std::to_chars(first, last, value, std::chars_format::scientific, count - 1).ptr });
+    return significant;
+}
+
+// The general form of printf's %G: fixed from 1E-04 to below 10^count,
+// exponent form with at least two exponent digits outside.
+template <class Number> std::string ToText(Number value, int count)
+{
+    if (value == 0)
+        return "0"; // also for -0
+    const Significant significant = SignificantDigits(value, count);
+    const std::string_view digits = significant.Digits();
+    const int exponent = significant.exponent;
+    std::string text;
+    text.reserve(24);
+    if (significant.negative)
+        text += '-';
+    if (exponent < -4 || exponent >= count) {
+        text += digits.front();
+        if (digits.size() > 1) {
+            text += '.';
+            text += digits.substr(1);
+        }
+        const int magnitude = exponent < 0 ? -exponent : exponent;
+        text += exponent < 0 ? "E-" : "E+";
+        if (magnitude < 10)
+            text += '0';
+        text += std::to_string(magnitude);
+    } else if (exponent < 0) {
+        text += "0.";
+        text.append(static_cast<std::size_t>(-exponent - 1), '0');
+        text += digits;
+    } else {
+        const auto whole = static_cast<std::size_t>(exponent) + 1;
+        if (digits.size() <= whole) {
+            text += digits;
+            text.append(whole - digits.size(), '0');
+        } else {
+            text += digits.substr(0, whole);
+            text += '.';
+            text += digits.substr(whole);
+        }
+    }
     return text;
 }
 
@@ -125,6 +201,17 @@ std::string ToText(double value, int significantDigits)
 
 double ReadNumber(std::string_view text)
 {
+    // Most texts are a plain number, which from_chars reads as it stands.
+    const bool plain = !text.empty() && text.front() != '+'
+        && text.find_first_not_of("0123456789.+-eE") == std::string_view::npos;
+    if (plain) {
+        double value = 0.0;
+        const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+        if (result.ec == std::errc())
+            return value;
+        if (result.ec == std::errc::invalid_argument)
+            return 0.0;
+    }
     std::string compact;
     compact.reserve(text.size());
     for (char c : text) {
@@ -169,21 +256,12 @@ double RoundTo4Places(double value)
 {
     if (!std::isfinite(value))
         throw RunTimeError("overflow: value beyond the range of double precision");
-    // The 15 significant digits of the value, as d.dddddddddddddde±x.
-    std::array<char, 64> buffer {};
-    const auto written = std::to_chars(
-        buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::scientific, 14);
-    const std::string_view text(buffer.data(), written.ptr - buffer.data());
-    const std::size_t ePos = text.find('e');
-    int exponent = 0;
-    std::from_chars(
-        text.data() + ePos + 1 + (text[ePos + 1] == '+' ? 1 : 0), written.ptr, exponent);
-    const bool negative = text.front() == '-';
-    std::string digits; // the 15 digits without point and sign
-    for (char c : text.substr(0, ePos)) {
-        if (IsDigit(c))
-            digits += c;
-    }
+    // The 15 significant digits of the value.
+    const Significant significant = SignificantDigits(value, 15);
+    const int exponent = significant.exponent;
+    const bool negative = significant.negative;
+    std::string digits(significant.Digits());
+    digits.resize(15, '0');
     // Digits kept: those down to the fourth decimal place.
     const int kept = exponent + 1 + 4;
     if (kept >= static_cast<int>(digits.size()))
