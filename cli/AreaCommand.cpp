@@ -8,6 +8,8 @@
 #include "calc/MaximumPlatformArea.h"
 #include "calc/MissingSide.h"
 
+#include "rules/NumberText.h"
+
 #include <algorithm>
 
 namespace ratedload::cli {
@@ -74,7 +76,7 @@ public:
         const calc::MaximumAreaEntries entries = EntriesOf(units, options);
         const rules::DimensionTexts lists = ListsOf(options, units);
         const calc::Run run = calc::MaximumPlatformArea(entries);
-        StopAtEnd(run);
+        StopAtEnd(run, options);
         Row row { AsWritten(entries.loadText), run.Written(calc::Field::Area) };
         if (layout.passengers)
             row.push_back(run.Written(calc::Field::Passengers));
@@ -104,8 +106,24 @@ private:
         }
         const calc::Run side
             = calc::MissingSide({ units, area.Written(calc::Field::Area).value_or(""), lists });
-        StopAtEnd(side);
-        row.emplace_back(calc::FoundRow(side) == calc::Row::Depth ? "depth" : "width");
+        StopAtEnd(side, options);
+        const bool depthFound = calc::FoundRow(side) == calc::Row::Depth;
+        // A side so long that the other comes out under an inch (a
+        // millimetre) is no platform: 0 ft 0 in.
+        auto part = [&side](calc::Field field) {
+            return rules::ReadNumber(side.Written(field).value_or("0"));
+        };
+        const bool nothing = part(calc::Field::Whole) == 0
+            && (imperial ? part(calc::Field::Inches) == 0 : part(calc::Field::Millimetres) < 1);
+        // Said as a message of the calculation: it depends on the load too.
+        if (nothing)
+            throw Failure(Failure::Kind::Message,
+                std::string(depthFound ? "--width: '" : "--depth: '")
+                    + *(depthFound ? options.width : options.depth)
+                    + "' is too long for an area of " + area.Written(calc::Field::Area).value_or("")
+                    + ": the " + (depthFound ? "depth" : "width") + " found for it is under "
+                    + (imperial ? "an inch" : "a millimetre"));
+        row.emplace_back(depthFound ? "depth" : "width");
         row.push_back(side.Written(calc::Field::Whole));
         if (imperial) {
             row.push_back(side.Written(calc::Field::Inches));

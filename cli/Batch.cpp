@@ -2,12 +2,18 @@
 #include "cli/Batch.h"
 
 #include "cli/Csv.h"
-#include "cli/Failure.h"
+#include "cli/Reading.h"
 #include "cli/Text.h"
 
 #include <algorithm>
 #include <cctype>
-#include <istream>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <deque>
+#include <fstream>
+#include <future>
+#include <ostream>
 #include <string>
 
 namespace ratedload::cli {
@@ -16,23 +22,22 @@ namespace {
 
 constexpr std::string_view kIdColumn = "id";
 
-// Options whose cells are echoed in the answers: the figures (area, load)
-// are answered in columns of their own.
-bool IsEchoed(std::string_view name)
-{
-    return name != "area" && name != "load";
-}
+// What a column of the header is to the batch.
+struct HeaderColumn {
+    enum class Role { Id, Option, Carried, Ignored } role = Role::Ignored;
+    std::string name; // the option's name, or the header's text for a carried column
+};
 
 std::string ColumnName(std::string_view cell)
 {
-    std::string name = Lower(cell);
+    std::string name = Lower(Trimmed(cell));
     if (name.rfind("--", 0) == 0)
         name.erase(0, 2);
     return name;
 }
 
-// The options of a command that a batch line may give.
-std::vector<std::string_view> Columns(const Command &command)
+// The options of a command that a line of a batch may give.
+std::vector<std::string_view> PerCarOptions(const Command &command)
 {
     std::vector<std::string_view> names;
     for (std::string_view name : command.OptionNames()) {
@@ -45,109 +50,270 @@ std::vector<std::string_view> Columns(const Command &command)
 std::string Allowed(const Command &command)
 {
     std::string list(kIdColumn);
-    for (std::string_view name : Columns(command))
+    for (std::string_view name : PerCarOptions(command))
         list += ", " + std::string(name);
     return list;
 }
 
-// The names of the header's columns; InputError for an unknown or repeated one.
-std::vector<std::string> HeaderColumns(const Command &command, std::string line)
+// The figures (area, load) are answered in columns of their own; the other
+// options given are written back beside the answers.
+bool IsEchoed(std::string_view name)
 {
-    if (line.rfind("\xEF\xBB\xBF", 0) == 0)
-        line.erase(0, 3); // a byte order mark that some spreadsheets write
-    std::vector<std::string> names;
-    for (const std::string &cell : SplitCsvLine(line)) {
-        const std::string name = ColumnName(cell);
-        const auto options = Columns(command);
-        if (name != kIdColumn && std::find(options.begin(), options.end(), name) == options.end())
-            throw InputError(
-                "unknown column '" + cell + "'; the header names the columns " + Allowed(command));
-        if (std::find(names.begin(), names.end(), name) != names.end())
-            throw InputError("the column '" + name + "' is named twice");
-        names.push_back(name);
-    }
-    return names;
+    return name != "area" && name != "load";
 }
 
-bool Blank(std::string_view line)
+// The columns of the header: known options and the id, then those carried
+// through unchanged; an empty header cell is ignored. InputError for a
+// column named twice or one that would stand twice in the answers.
+std::vector<HeaderColumn> HeaderColumns(const Command &command,
+    const std::vector<std::string> &cells, const std::vector<Column> &answers)
 {
-    return line.find_first_not_of(" \t\r") == std::string_view::npos;
+    const auto options = PerCarOptions(command);
+    std::vector<HeaderColumn> columns;
+    std::vector<std::string> seen;
+    for (const std::string &cell : cells) {
+        HeaderColumn column;
+        const std::string name = ColumnName(cell);
+        if (name.empty()) {
+            columns.push_back(column);
+            continue;
+        }
+        if (name == kIdColumn) {
+            column = { HeaderColumn::Role::Id, name };
+        } else if (std::find(options.begin(), options.end(), name) != options.end()) {
+            column = { HeaderColumn::Role::Option, name };
+        } else {
+            column = { HeaderColumn::Role::Carried, std::string(Trimmed(cell)) };
+            const std::string &key = column.name;
+            if (key == "line"
+                || std::any_of(answers.begin(), answers.end(),
+                    [&key](const Column &answer) { return answer.key == key; }))
+                throw InputError("the column '" + key
+                    + "' is one of the answers; rename it to carry it through");
+        }
+        const std::string key = column.role == HeaderColumn::Role::Carried ? column.name : name;
+        if (std::find(seen.begin(), seen.end(), key) != seen.end())
+            throw InputError("the column '" + key + "' is named twice");
+        seen.push_back(key);
+        columns.push_back(column);
+    }
+    return columns;
+}
+
+bool AllEmpty(const std::vector<std::string> &cells)
+{
+    return std::all_of(
+        cells.begin(), cells.end(), [](const std::string &cell) { return Trimmed(cell).empty(); });
+}
+
+// Where the cars come from: standard input, or the file named after --batch.
+struct Input {
+    std::ifstream file;
+    std::istream *stream = nullptr;
+    std::string error;
+};
+
+void Open(Input &input, const Request &request, const Streams &streams)
+{
+    if (request.batchFile.empty() || request.batchFile == "-") {
+        if (streams.inputIsTerminal)
+            input.error = "--batch reads CSV lines from standard input; redirect a file or a "
+                          "pipe to it, or name the file after --batch";
+        input.stream = &streams.in;
+        return;
+    }
+    std::error_code ec;
+    if (std::filesystem::is_directory(request.batchFile, ec)) {
+        input.error = "--batch: '" + request.batchFile + "' is a folder, not a CSV file";
+        return;
+    }
+    input.file.open(request.batchFile, std::ios::binary);
+    if (!input.file) {
+        input.error = "--batch: cannot read '" + request.batchFile + "': " + std::strerror(errno);
+        return;
+    }
+    input.stream = &input.file;
+}
+
+// Lines answered together, and chunks answered ahead of the one written.
+constexpr std::size_t kChunk = 512;
+constexpr std::size_t kChunksAhead = 4;
+
+// What a batch knows of its columns, the same for every line.
+struct Plan {
+    const CarCommand &command;
+    rules::Units units;
+    const Options &defaults;
+    Layout layout;
+    std::vector<HeaderColumn> header;
+    std::vector<std::size_t> echoed;
+    std::vector<std::size_t> carried;
+};
+
+// What became of one line: no car (an empty row), an error to say, or an answer.
+struct Outcome {
+    bool skipped = false;
+    std::string error;
+    Row row;
+    int status = kSuccess;
+};
+
+Outcome AnswerLine(const Plan &plan, const CsvReader::Record &record)
+{
+    Outcome outcome;
+    const std::string where = "line " + std::to_string(record.line);
+    if (!record.error.empty()
+        || (record.cells.size() != plan.header.size() && !AllEmpty(record.cells))) {
+        outcome.error = where + ": "
+            + (record.error.empty() ? std::to_string(record.cells.size())
+                        + " cells where the header names " + std::to_string(plan.header.size())
+                                    : record.error);
+        outcome.status = kBadInput;
+        return outcome;
+    }
+    if (AllEmpty(record.cells)) {
+        outcome.skipped = true;
+        return outcome;
+    }
+    Options options = plan.defaults;
+    for (std::size_t i = 0; i < plan.header.size(); ++i) {
+        if (plan.header[i].role == HeaderColumn::Role::Option && !Trimmed(record.cells[i]).empty())
+            *TextOf(options, plan.header[i].name) = record.cells[i];
+    }
+    Answer answer = plan.command.Calculate(plan.units, options, plan.layout);
+    if (answer.failure) {
+        outcome.error = ReportLine(where, *answer.failure, options);
+        outcome.status = kBadInput;
+        return outcome;
+    }
+    outcome.status = answer.status;
+    Row &row = outcome.row;
+    row.reserve(1 + plan.echoed.size() + answer.row.size() + plan.carried.size());
+    row.emplace_back(std::to_string(record.line));
+    for (std::size_t i : plan.echoed) {
+        const HeaderColumn &column = plan.header[i];
+        if (column.role == HeaderColumn::Role::Id) {
+            row.emplace_back(record.cells[i]);
+            continue;
+        }
+        const std::optional<std::string> &given = *TextOf(options, column.name);
+        row.push_back(column.name == "truck" && given ? std::optional(AsWritten(*given)) : given);
+    }
+    for (std::optional<std::string> &value : answer.row)
+        row.push_back(std::move(value));
+    for (std::size_t i : plan.carried)
+        row.emplace_back(record.cells[i]);
+    return outcome;
 }
 
 } // namespace
 
 int RunBatch(const CarCommand &command, const Request &request, const Streams &streams)
 {
+    Input input;
+    Open(input, request, streams);
+    if (!input.error.empty()) {
+        Say(streams.err, input.error);
+        return kBadInput;
+    }
     const rules::Units units = request.units;
     const Options &defaults = request.options;
-    std::string line;
-    long long number = 1;
-    if (!std::getline(streams.in, line)) {
-        Say(streams.err,
-            "line 1: no header; the first line names the columns, from " + Allowed(command));
-        return kBadInput;
-    }
+    CsvReader reader(*input.stream);
+    CsvReader::Record record;
+    std::vector<HeaderColumn> header;
     std::vector<std::string> names;
     try {
-        names = HeaderColumns(command, line);
+        if (!reader.Next(record)) {
+            Say(streams.err,
+                "line 1: no header; the first line names the columns, from " + Allowed(command)
+                    + ", and any others, which are carried through");
+            return kBadInput;
+        }
+        if (!record.error.empty())
+            throw InputError(record.error);
+        for (const std::string &cell : record.cells)
+            names.push_back(ColumnName(cell));
+        header = HeaderColumns(
+            command, record.cells, command.Columns(units, command.LayoutFor(defaults, names)));
     } catch (const InputError &error) {
-        Say(streams.err, "line 1: " + std::string(error.what()));
+        Say(streams.err,
+            "line " + std::to_string(std::max(record.line, 1LL)) + ": " + error.what());
         return kBadInput;
     }
 
+    // line, the id and the options given, the answers, the columns carried.
+    const Layout layout = command.LayoutFor(defaults, names);
     std::vector<Column> columns { Column { "line", "Line", "Line", "", Kind::Number } };
     std::vector<std::size_t> echoed;
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        if (!IsEchoed(names[i]))
-            continue;
-        std::string title = names[i];
-        title[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(title[0])));
-        columns.push_back(Column { names[i], title, title, "", Kind::Word });
-        echoed.push_back(i);
+    for (std::size_t i = 0; i < header.size(); ++i) {
+        const HeaderColumn &column = header[i];
+        if (column.role == HeaderColumn::Role::Id
+            || (column.role == HeaderColumn::Role::Option && IsEchoed(column.name))) {
+            std::string title = column.name;
+            title[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(title[0])));
+            columns.push_back(Column { column.name, title, title, "",
+                column.name == "truck" ? Kind::Number : Kind::Word });
+            echoed.push_back(i);
+        }
     }
-    const Layout layout = command.LayoutFor(defaults, names);
     for (Column &column : command.Columns(units, layout))
         columns.push_back(std::move(column));
+    std::vector<std::size_t> carried;
+    for (std::size_t i = 0; i < header.size(); ++i) {
+        if (header[i].role == HeaderColumn::Role::Carried) {
+            columns.push_back(
+                Column { header[i].name, header[i].name, header[i].name, "", Kind::Word });
+            carried.push_back(i);
+        }
+    }
 
+    const Plan plan { command, units, defaults, layout, header, echoed, carried };
     RecordWriter writer(streams.out, request.format, columns, false);
     int status = kSuccess;
-    while (std::getline(streams.in, line)) {
-        ++number;
-        if (Blank(line))
-            continue;
-        const std::string where = "line " + std::to_string(number);
-        std::vector<std::string> cells;
-        try {
-            cells = SplitCsvLine(line);
-            if (cells.size() != names.size())
-                throw InputError(std::to_string(cells.size()) + " fields where the header names "
-                    + std::to_string(names.size()));
-        } catch (const InputError &error) {
-            Say(streams.err, where + ": " + error.what());
-            status = WorseStatus(status, kBadInput);
-            continue;
+    // Lines are answered a chunk at a time on other threads; the answers and
+    // errors are written here, in the order of the lines. A chunk goes off
+    // when it is full, or when the input has nothing more for now, so that
+    // lines fed one by one are answered one by one.
+    std::deque<std::future<std::vector<Outcome>>> answering;
+    auto writeFirst = [&] {
+        const std::vector<Outcome> outcomes = answering.front().get();
+        answering.pop_front();
+        for (const Outcome &outcome : outcomes) {
+            if (writer.Failed())
+                return;
+            if (outcome.skipped)
+                continue;
+            status = WorseStatus(status, outcome.status);
+            if (!outcome.error.empty()) {
+                streams.out.flush();
+                Say(streams.err, outcome.error);
+            } else {
+                writer.Write(outcome.row);
+            }
         }
-        Options options = defaults;
-        for (std::size_t i = 0; i < names.size(); ++i) {
-            std::optional<std::string> *option = TextOf(options, names[i]);
-            if (option && !cells[i].empty())
-                *option = cells[i];
+    };
+    std::vector<CsvReader::Record> chunk;
+    bool more = true;
+    while (more && !writer.Failed()) {
+        more = reader.Next(record);
+        if (more)
+            chunk.push_back(std::move(record));
+        const bool waiting = !more || reader.WouldWait();
+        if (chunk.size() >= kChunk || (waiting && !chunk.empty())) {
+            answering.push_back(std::async(std::launch::async, [&plan, lines = std::move(chunk)] {
+                std::vector<Outcome> outcomes;
+                outcomes.reserve(lines.size());
+                for (const CsvReader::Record &line : lines)
+                    outcomes.push_back(AnswerLine(plan, line));
+                return outcomes;
+            }));
+            chunk.clear();
         }
-        const Answer answer = command.Calculate(units, options, layout);
-        if (answer.failure) {
-            Report(streams.err, where, *answer.failure, options);
-            status = WorseStatus(status, kBadInput);
-            continue;
-        }
-        status = WorseStatus(status, answer.status);
-        Row row { std::to_string(number) };
-        for (std::size_t i : echoed) {
-            const std::optional<std::string> *option = TextOf(options, names[i]);
-            row.push_back(option ? *option : std::optional<std::string>(cells[i]));
-        }
-        row.insert(row.end(), answer.row.begin(), answer.row.end());
-        writer.Write(row);
+        while (answering.size() > kChunksAhead || (waiting && !answering.empty()))
+            writeFirst();
     }
+    while (!answering.empty())
+        writeFirst();
     writer.Finish();
     return status;
 }

@@ -79,8 +79,8 @@ public:
         const calc::RatedLoadEntries platform = RatedLoadEntriesOf(units, options);
         const calc::MaximumAreaEntries plated = MaximumAreaEntriesOf(units, options);
         const calc::CheckAnswers check = calc::Check(platform, plated);
-        StopAtEnd(check.required);
-        StopAtEnd(check.permitted);
+        StopAtEnd(check.required, options);
+        StopAtEnd(check.permitted, options);
         if (check.error)
             throw Failure(Failure::Kind::Overflow, *check.error);
 

@@ -28,14 +28,8 @@ std::vector<Registered> &Registry()
 
 int CarCommand::Run(const Request &request, const Streams &streams) const
 {
-    if (request.batch) {
-        if (streams.inputIsTerminal) {
-            Say(streams.err,
-                "--batch reads CSV lines from standard input; redirect a file or a pipe to it");
-            return kBadInput;
-        }
+    if (request.batch)
         return RunBatch(*this, request, streams);
-    }
     const Layout layout = LayoutFor(request.options);
     const cli::Answer answer = Calculate(request.units, request.options, layout);
     if (answer.failure) {
@@ -126,6 +120,12 @@ void Say(std::ostream &err, const std::string &text)
 void Report(std::ostream &err, std::string_view where, const Failure &failure,
     const Options &options, std::string_view series)
 {
+    Say(err, ReportLine(where, failure, options, series));
+}
+
+std::string ReportLine(
+    std::string_view where, const Failure &failure, const Options &options, std::string_view series)
+{
     // A table's row is named among the numbers given.
     const bool overflow = failure.kind() == Failure::Kind::Overflow;
     std::string text(overflow && !series.empty() ? std::string_view() : where);
@@ -133,7 +133,7 @@ void Report(std::ostream &err, std::string_view where, const Failure &failure,
         text += ": ";
     if (overflow)
         text += NumbersGiven(options, series) + ": ";
-    Say(err, text + failure.what());
+    return text + failure.what();
 }
 
 } // namespace ratedload::cli

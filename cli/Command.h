@@ -102,5 +102,8 @@ Column Word(std::string key, std::string title, std::string label);
 void Report(std::ostream &err, std::string_view where, const Failure &failure,
     const Options &options, std::string_view series = {});
 void Say(std::ostream &err, const std::string &text);
+// The text of that line, without the program's name.
+std::string ReportLine(std::string_view where, const Failure &failure, const Options &options,
+    std::string_view series = {});
 
 } // namespace ratedload::cli

@@ -3,72 +3,229 @@
 
 #include "cli/Failure.h"
 
+#include <csv.h>
+
+#include <algorithm>
+#include <limits>
+#include <sstream>
+
 namespace ratedload::cli {
 
 namespace {
+
+// No line of a spreadsheet's export, and no quoted cell, comes near this; a
+// quote left open in a large file would otherwise swallow the rest of it.
+constexpr std::size_t kLongestRecord = 1024 * 1024;
+constexpr unsigned char kOptions = CSV_STRICT | CSV_STRICT_FINI;
 
 bool IsBlank(char c)
 {
     return c == ' ' || c == '\t';
 }
 
+bool BlankLine(std::string_view text)
+{
+    return text.find_first_not_of(" \t\r") == std::string_view::npos;
+}
+
 } // namespace
+
+struct CsvReader::Parser {
+    csv_parser csv {};
+    std::vector<std::string> cells;
+    std::deque<CsvReader::Record> *ready = nullptr;
+    long long line = 0; // where the record being read began
+
+    Parser() { csv_init(&csv, kOptions); }
+    ~Parser() { csv_free(&csv); }
+
+    void Reset()
+    {
+        csv_free(&csv);
+        csv_init(&csv, kOptions);
+        cells.clear();
+    }
+
+    static void Cell(void *text, std::size_t size, void *data)
+    {
+        auto *parser = static_cast<Parser *>(data);
+        parser->cells.emplace_back(text ? static_cast<const char *>(text) : "", text ? size : 0);
+    }
+
+    static void End(int, void *data)
+    {
+        auto *parser = static_cast<Parser *>(data);
+        CsvReader::Record record;
+        record.line = parser->line;
+        record.cells = std::move(parser->cells);
+        parser->cells.clear();
+        parser->ready->push_back(std::move(record));
+    }
+
+    // The bytes of the text read before an error, or all of them.
+    std::size_t Feed(std::string_view text)
+    {
+        return csv_parse(&csv, text.data(), text.size(), Cell, End, this);
+    }
+
+    bool InRecord() const { return csv.pstate != 0; }
+    bool InQuotes() const { return csv.quoted != 0; }
+};
+
+CsvReader::CsvReader(std::istream &in)
+    : in_(in)
+    , parser_(std::make_unique<Parser>())
+{
+    parser_->ready = &ready_;
+}
+
+CsvReader::~CsvReader() = default;
+
+// On the first line: what cannot be CSV of this kind is said at once.
+void CsvReader::CheckStart(Line &first)
+{
+    std::string &text = first.text;
+    if (text.rfind("\xFF\xFE", 0) == 0 || text.rfind("\xFE\xFF", 0) == 0)
+        throw InputError("the input is UTF-16 text; save it as CSV in UTF-8");
+    if (text.find('\0') != std::string::npos)
+        throw InputError("the input holds NUL bytes (UTF-16 text without a byte order mark?); "
+                         "save it as CSV in UTF-8");
+    const std::size_t cr = text.find('\r');
+    if (cr != std::string::npos && cr + 1 < text.size())
+        throw InputError("the lines of the input end with CR alone (an old Mac file); save it "
+                         "with LF or CR LF at the ends of the lines");
+    if (text.rfind("\xEF\xBB\xBF", 0) == 0)
+        text.erase(0, 3); // the byte order mark that some spreadsheets write
+}
+
+// The next physical line, without its LF; a line longer than any record can
+// be is cut off there and the rest of it skipped. Reads no further than the
+// line, so that a batch fed line by line is answered line by line.
+bool CsvReader::ReadLine(Line &line)
+{
+    if (lineBuffer_.empty())
+        lineBuffer_.resize(kLongestRecord + 2);
+    in_.getline(lineBuffer_.data(), static_cast<std::streamsize>(lineBuffer_.size()));
+    auto length = static_cast<std::size_t>(in_.gcount());
+    if (in_.eof()) {
+        if (length == 0)
+            return false;
+        in_.clear(in_.rdstate() & ~std::ios::failbit);
+    } else if (in_.fail()) {
+        // Longer than any record: the rest of the line is skipped.
+        in_.clear();
+        in_.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+    } else {
+        --length; // the LF
+    }
+    line.text.assign(lineBuffer_.data(), length);
+    line.number = ++lines_;
+    if (!started_) {
+        started_ = true;
+        CheckStart(line);
+    }
+    return true;
+}
+
+bool CsvReader::WouldWait() const
+{
+    return ready_.empty() && replay_.empty() && in_.rdbuf()->in_avail() <= 0;
+}
+
+bool CsvReader::TakeLine(Line &line)
+{
+    if (!replay_.empty()) {
+        line = std::move(replay_.front());
+        replay_.pop_front();
+        return true;
+    }
+    return ReadLine(line);
+}
+
+// The record being read fails: said for its first line, and its other lines
+// are read again as records of their own.
+void CsvReader::Fail(const std::string &error)
+{
+    CsvReader::Record record;
+    record.line = parser_->line;
+    record.error = error;
+    ready_.push_back(std::move(record));
+    if (!pending_.empty())
+        pending_.pop_front();
+    for (auto line = pending_.rbegin(); line != pending_.rend(); ++line)
+        replay_.push_front(std::move(*line));
+    pending_.clear();
+    pendingBytes_ = 0;
+    parser_->Reset();
+}
+
+bool CsvReader::Next(Record &record)
+{
+    while (ready_.empty()) {
+        if (ended_)
+            return false;
+        Line line;
+        if (!TakeLine(line)) {
+            if (parser_->InRecord()) {
+                Fail("the quote that opens a cell on this line is not closed");
+                continue;
+            }
+            ended_ = true;
+            return false;
+        }
+        if (!parser_->InRecord()) {
+            if (BlankLine(line.text))
+                continue;
+            parser_->line = line.number;
+        }
+        if (line.text.size() > kLongestRecord) {
+            Fail("a line longer than " + std::to_string(kLongestRecord) + " bytes");
+            continue;
+        }
+        const std::string text = line.text + '\n';
+        const std::size_t read = parser_->Feed(text);
+        pendingBytes_ += text.size();
+        const long long number = line.number;
+        pending_.push_back(std::move(line));
+        if (read < text.size()) {
+            const std::string column
+                = (number == parser_->line ? std::string()
+                                           : "line " + std::to_string(number) + ", ")
+                + "column " + std::to_string(read + 1);
+            Fail(parser_->InQuotes() ? "text after the closing quote of a cell, at " + column
+                                     : "a quote inside a cell that does not begin with one, at "
+                        + column + " (write the cell in quotes, with \"\" for each quote in it)");
+        } else if (!parser_->InRecord()) {
+            pending_.clear();
+            pendingBytes_ = 0;
+        } else if (pendingBytes_ > kLongestRecord) {
+            Fail("the quote that opens a cell on this line is not closed");
+        }
+    }
+    record = std::move(ready_.front());
+    ready_.pop_front();
+    return true;
+}
 
 std::vector<std::string> SplitCsvLine(std::string_view line)
 {
-    if (!line.empty() && line.back() == '\r')
-        line.remove_suffix(1);
-    std::vector<std::string> fields;
-    std::size_t pos = 0;
-    while (true) {
-        while (pos < line.size() && IsBlank(line[pos]))
-            ++pos;
-        std::string field;
-        if (pos < line.size() && line[pos] == '"') {
-            const std::size_t opened = pos++;
-            bool closed = false;
-            while (pos < line.size()) {
-                if (line[pos] == '"') {
-                    if (pos + 1 < line.size() && line[pos + 1] == '"') {
-                        field += '"';
-                        pos += 2;
-                        continue;
-                    }
-                    ++pos;
-                    closed = true;
-                    break;
-                }
-                field += line[pos++];
-            }
-            if (!closed)
-                throw InputError(
-                    "the quote opened at column " + std::to_string(opened + 1) + " is not closed");
-            while (pos < line.size() && IsBlank(line[pos]))
-                ++pos;
-            if (pos < line.size() && line[pos] != ',')
-                throw InputError(
-                    "text after the closing quote at column " + std::to_string(pos + 1));
-        } else {
-            const std::size_t start = pos;
-            while (pos < line.size() && line[pos] != ',')
-                ++pos;
-            std::string_view plain = line.substr(start, pos - start);
-            while (!plain.empty() && IsBlank(plain.back()))
-                plain.remove_suffix(1);
-            field = std::string(plain);
-        }
-        fields.push_back(std::move(field));
-        if (pos >= line.size())
-            break;
-        ++pos; // the comma
-    }
-    return fields;
+    std::istringstream in { std::string(line) };
+    CsvReader reader(in);
+    CsvReader::Record record;
+    if (!reader.Next(record))
+        return { "" };
+    if (!record.error.empty())
+        throw InputError(record.error);
+    return record.cells;
 }
 
 std::string CsvField(std::string_view value)
 {
-    const bool quoted = value.find_first_of(",\"\r\n") != std::string_view::npos
-        || (!value.empty() && (IsBlank(value.front()) || IsBlank(value.back())));
+    bool quoted = !value.empty() && (IsBlank(value.front()) || IsBlank(value.back()));
+    for (std::size_t i = 0; i < value.size() && !quoted; ++i) {
+        const char c = value[i];
+        quoted = c == ',' || c == '"' || c == '\r' || c == '\n';
+    }
     if (!quoted)
         return std::string(value);
     std::string field = "\"";

@@ -1,20 +1,73 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+// CSV as spreadsheets write it (RFC 4180), read with libcsv: cells separated
+// by commas, blanks around a plain cell dropped, a cell in double quotes
+// with "" for a quote and with commas and line breaks inside it.
+
+#include <deque>
+#include <istream>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace ratedload::cli {
 
-// The fields of one line of CSV: separated by commas, each either plain (blanks
-// around it dropped, a quote inside it taken as it stands, as in 7'4") or in
-// double quotes with "" for a quote inside. A
-// carriage return at the end is dropped. Throws InputError for a quote left
-// open or text after a closing quote.
+// Reads records one at a time, in constant memory. A record that cannot be
+// read (a quote inside a plain cell, text after a closing quote, a quote
+// that is never closed) is returned with its error, and reading goes on with
+// the line after the one it began on. A blank line is no record. Input that
+// is not CSV of this kind at all (UTF-16, lines ended by CR alone) raises
+// InputError when the first record is read.
+class CsvReader {
+public:
+    // One record: its cells and the line it begins on; a record that cannot
+    // be read has no cells and says why.
+    struct Record {
+        long long line = 0;
+        std::vector<std::string> cells;
+        std::string error;
+    };
+
+    explicit CsvReader(std::istream &in);
+    ~CsvReader();
+    CsvReader(const CsvReader &) = delete;
+    CsvReader &operator=(const CsvReader &) = delete;
+
+    // The next record; false at the end of the input.
+    bool Next(Record &record);
+    // Whether the next record would wait for input that has not come yet.
+    bool WouldWait() const;
+
+private:
+    struct Line {
+        long long number = 0;
+        std::string text;
+    };
+    struct Parser;
+
+    bool TakeLine(Line &line);
+    bool ReadLine(Line &line);
+    void CheckStart(Line &first);
+    void Fail(const std::string &error);
+
+    std::istream &in_;
+    std::unique_ptr<Parser> parser_;
+    std::deque<Record> ready_;
+    std::deque<Line> pending_; // the lines of the record being read
+    std::size_t pendingBytes_ = 0;
+    std::deque<Line> replay_; // lines to read again after a record failed
+    std::vector<char> lineBuffer_;
+    long long lines_ = 0;
+    bool started_ = false;
+    bool ended_ = false;
+};
+
+// The cells of one line of CSV. Throws InputError where the line cannot be read.
 std::vector<std::string> SplitCsvLine(std::string_view line);
 
-// A field as written into CSV: in quotes when it holds a comma, a quote, a
+// A cell as written into CSV: in quotes when it holds a comma, a quote, a
 // line break or blanks at either end.
 std::string CsvField(std::string_view value);
 

@@ -54,7 +54,7 @@ public:
         rules::Units units, const Options &options, const Layout &layout, int &) const override
     {
         const calc::Run run = calc::MinimumRatedLoad(RatedLoadEntriesOf(units, options));
-        StopAtEnd(run);
+        StopAtEnd(run, options);
         Row row { run.Written(calc::Field::Area), run.Written(calc::Field::Load) };
         if (layout.passengers)
             row.push_back(run.Written(calc::Field::Passengers));

@@ -52,6 +52,7 @@ struct Request {
     Options options;
     Format format = Format::Text;
     bool batch = false;
+    std::string batchFile; // the file after --batch; empty or "-": standard input
 };
 
 } // namespace ratedload::cli

@@ -62,6 +62,29 @@ std::string Padded(std::string_view text, std::size_t width, bool right)
     return right ? fill + std::string(text) : std::string(text) + fill;
 }
 
+std::string Escaped(std::string_view text)
+{
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string escaped;
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte != 0x7f) {
+            escaped += c;
+        } else if (c == '\t') {
+            escaped += "\\t";
+        } else if (c == '\n') {
+            escaped += "\\n";
+        } else if (c == '\r') {
+            escaped += "\\r";
+        } else {
+            escaped += "\\x";
+            escaped += kHex[byte >> 4];
+            escaped += kHex[byte & 0xf];
+        }
+    }
+    return escaped;
+}
+
 std::string WithoutTrailingBlanks(std::string line)
 {
     while (!line.empty() && line.back() == ' ')
@@ -92,9 +115,21 @@ std::string CsvHeader(const std::vector<Column> &columns)
 std::string CsvRecord(const std::vector<Column> &columns, const Row &row)
 {
     std::string line;
-    for (std::size_t i = 0; i < columns.size(); ++i)
-        line += (i ? "," : "") + CsvField(i < row.size() && row[i] ? *row[i] : "");
-    return line + "\n";
+    line.reserve(256);
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        if (i)
+            line += ',';
+        if (i >= row.size() || !row[i] || row[i]->empty())
+            continue;
+        const std::string &cell = *row[i];
+        if (columns[i].kind == Kind::Word
+            && std::string_view("=+-@\t\r").find(cell.front()) != std::string_view::npos)
+            line += CsvField('\'' + cell);
+        else
+            line += CsvField(cell);
+    }
+    line += '\n';
+    return line;
 }
 
 std::string JsonRecord(const std::vector<Column> &columns, const Row &row)
@@ -113,8 +148,23 @@ std::string JsonRecord(const std::vector<Column> &columns, const Row &row)
     return line + "}\n";
 }
 
-std::string TextTable(const std::vector<Column> &columns, const std::vector<Row> &rows)
+namespace {
+
+Row EscapedRow(const Row &row)
 {
+    Row escaped;
+    for (const std::optional<std::string> &cell : row)
+        escaped.push_back(cell ? std::optional<std::string>(Escaped(*cell)) : std::nullopt);
+    return escaped;
+}
+
+} // namespace
+
+std::string TextTable(const std::vector<Column> &columns, const std::vector<Row> &given)
+{
+    std::vector<Row> rows;
+    for (const Row &row : given)
+        rows.push_back(EscapedRow(row));
     std::vector<std::size_t> shown;
     std::vector<std::size_t> widths;
     for (std::size_t i = 0; i < columns.size(); ++i) {
@@ -145,8 +195,9 @@ std::string TextTable(const std::vector<Column> &columns, const std::vector<Row>
     return table;
 }
 
-std::string TextRecord(const std::vector<Column> &columns, const Row &row)
+std::string TextRecord(const std::vector<Column> &columns, const Row &given)
 {
+    const Row row = EscapedRow(given);
     std::size_t labelWidth = 0;
     std::size_t valueWidth = 0;
     for (std::size_t i = 0; i < columns.size() && i < row.size(); ++i) {
@@ -183,6 +234,11 @@ void RecordWriter::Put(const std::string &text)
     out_ << text;
 }
 
+bool RecordWriter::Failed() const
+{
+    return !out_;
+}
+
 void RecordWriter::Write(const Row &row)
 {
     switch (format_) {
@@ -192,13 +248,24 @@ void RecordWriter::Write(const Row &row)
         headerWritten_ = true;
         Put(CsvRecord(columns_, row));
         break;
-    case Format::Json:
+    case Format::Json: {
+        // One document: an array of the records, or a single answer itself.
+        std::string record = JsonRecord(columns_, row);
+        if (!singleRecord_) {
+            record.pop_back();
+            Put(anyRecord_ ? ",\n" : "[\n");
+        }
+        Put(record);
+        break;
+    }
+    case Format::Jsonl:
         Put(JsonRecord(columns_, row));
         break;
     case Format::Text:
         rows_.push_back(row);
         break;
     }
+    anyRecord_ = true;
 }
 
 void RecordWriter::Finish()
@@ -206,6 +273,8 @@ void RecordWriter::Finish()
     if (format_ == Format::Csv && !headerWritten_ && !singleRecord_)
         Put(CsvHeader(columns_));
     headerWritten_ = true;
+    if (format_ == Format::Json && !singleRecord_)
+        Put(anyRecord_ ? "\n]\n" : "[]\n");
     if (format_ == Format::Text && !(singleRecord_ && rows_.empty())) {
         if (singleRecord_ && rows_.size() == 1)
             Put(TextRecord(columns_, rows_.front()));

@@ -9,7 +9,10 @@
 
 namespace ratedload::cli {
 
-enum class Format { Text, Csv, Json };
+// text: aligned for people; csv: a header line, then one line per record;
+// json: one document, an array of the records (a single answer: the record
+// itself); jsonl: one record per line.
+enum class Format { Text, Csv, Json, Jsonl };
 
 // How a value is written: a number as the number-to-text rule wrote it (a JSON
 // number, right-aligned in text), or a word or an echoed entry (a JSON string,
@@ -29,6 +32,8 @@ struct Column {
 using Row = std::vector<std::optional<std::string>>;
 
 std::string CsvHeader(const std::vector<Column> &columns);
+// A word that a spreadsheet would take for a formula (=, +, -, @, a tab or a
+// CR first) is written with a ' in front, so that it is not run.
 std::string CsvRecord(const std::vector<Column> &columns, const Row &row);
 
 // One JSON object on one line: keys in column order, numbers with exactly
@@ -36,19 +41,22 @@ std::string CsvRecord(const std::vector<Column> &columns, const Row &row);
 std::string JsonRecord(const std::vector<Column> &columns, const Row &row);
 
 // An aligned table with a heading line; columns that are empty in every row
-// are left out.
+// are left out. Control characters in a cell are written as escapes (\t,
+// \x07), so that a copied cell cannot move the cursor or ring the bell.
 std::string TextTable(const std::vector<Column> &columns, const std::vector<Row> &rows);
 
 // One record as aligned lines of label, value and unit; empty values left out.
 std::string TextRecord(const std::vector<Column> &columns, const Row &row);
 
-// Writes records as they come: CSV with its header first and JSON lines at
-// once, text at Finish (a table, or a single record's lines when asked so).
+// Writes records as they come: CSV with its header first and JSON at once,
+// text at Finish (a table, or a single record's lines when asked so).
 class RecordWriter {
 public:
     RecordWriter(std::ostream &out, Format format, std::vector<Column> columns, bool singleRecord);
     void Write(const Row &row);
     void Finish();
+    // Whether a write has failed (a full disk, a closed output).
+    bool Failed() const;
 
 private:
     void Put(const std::string &text);
@@ -58,6 +66,7 @@ private:
     std::vector<Column> columns_;
     bool singleRecord_;
     bool headerWritten_ = false;
+    bool anyRecord_ = false;
     std::vector<Row> rows_;
 };
 

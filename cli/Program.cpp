@@ -4,6 +4,8 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <map>
 #include <ostream>
 
@@ -60,7 +62,8 @@ struct Parsed {
     std::string format = "text";
     bool metric = false;
     bool imperial = false;
-    bool batch = false;
+    CLI::Option *batch = nullptr;
+    std::string batchFile;
 };
 
 void AddCommand(CLI::App &program, const Command &command, Parsed &parsed)
@@ -84,15 +87,21 @@ void AddCommand(CLI::App &program, const Command &command, Parsed &parsed)
            "imperial units (the default): pounds, square feet, feet and inches")
         ->excludes(metric);
     app->add_option("--format", parsed.format,
-           "text (an aligned table, the default), csv or json (one object per line)")
+           "text (aligned for people, the default), csv (a header line, then a line per "
+           "answer), json (one document: an array of the answers of a table or batch, the "
+           "answer itself otherwise) or jsonl (one answer per line)")
         ->type_name("FORMAT")
-        ->check(CLI::IsMember({ "text", "csv", "json" }))
+        ->check(CLI::IsMember({ "text", "csv", "json", "jsonl" }))
         ->multi_option_policy(CLI::MultiOptionPolicy::Throw);
     if (command.TakesBatch())
-        app->add_flag("--batch", parsed.batch,
-            "read CSV from standard input: a header naming options (and an optional id "
-            "column), then one set of options per line; options given here are the defaults of "
-            "every line");
+        parsed.batch = app->add_option("--batch", parsed.batchFile,
+                              "read the cars from CSV: the file named, or standard input (no "
+                              "name, or -); a header names the columns (options such as load or "
+                              "depth, an id, others carried through to the answers), then one car "
+                              "per line; options given here are the defaults of every line")
+                           ->type_name("[FILE]")
+                           ->expected(0, 1)
+                           ->multi_option_policy(CLI::MultiOptionPolicy::Throw);
 }
 
 Format FormatOf(const std::string &format)
@@ -101,6 +110,8 @@ Format FormatOf(const std::string &format)
         return Format::Csv;
     if (format == "json")
         return Format::Json;
+    if (format == "jsonl")
+        return Format::Jsonl;
     return Format::Text;
 }
 
@@ -109,7 +120,8 @@ Request RequestOf(const Parsed &parsed)
     Request request;
     request.units = parsed.metric ? rules::Units::Metric : rules::Units::Imperial;
     request.format = FormatOf(parsed.format);
-    request.batch = parsed.batch;
+    request.batch = parsed.batch && parsed.batch->count() > 0;
+    request.batchFile = parsed.batchFile;
     for (const auto &[name, option] : parsed.options) {
         if (option->count() > 0 && !option->results().empty())
             *TextOf(request.options, name) = option->results().back();
@@ -117,10 +129,79 @@ Request RequestOf(const Parsed &parsed)
     return request;
 }
 
+// Passes the answers on to standard output and keeps the system's reason
+// for the first write that failed (a full disk, a closed output).
+class WatchedOutput : public std::streambuf {
+public:
+    explicit WatchedOutput(std::streambuf *target)
+        : target_(target)
+    {
+    }
+
+    int error() const { return error_; }
+
+protected:
+    int_type overflow(int_type c) override
+    {
+        if (traits_type::eq_int_type(c, traits_type::eof()))
+            return traits_type::not_eof(c);
+        errno = 0;
+        const int_type put = target_->sputc(traits_type::to_char_type(c));
+        if (traits_type::eq_int_type(put, traits_type::eof()))
+            Failed();
+        return put;
+    }
+
+    std::streamsize xsputn(const char *text, std::streamsize count) override
+    {
+        errno = 0;
+        const std::streamsize put = target_->sputn(text, count);
+        if (put < count)
+            Failed();
+        return put;
+    }
+
+    int sync() override
+    {
+        errno = 0;
+        const int synced = target_->pubsync();
+        if (synced != 0)
+            Failed();
+        return synced;
+    }
+
+private:
+    void Failed()
+    {
+        if (error_ == 0)
+            error_ = errno ? errno : EIO;
+    }
+
+    std::streambuf *target_;
+    int error_ = 0;
+};
+
+// A failed write is no answer: it is said, and the status is that of bad
+// input at least.
+int Written(int status, std::ostream &out, const WatchedOutput &watch, std::ostream &err)
+{
+    out.flush();
+    if (out && watch.error() == 0)
+        return status;
+    Say(err,
+        std::string("cannot write the answers to standard output: ")
+            + std::strerror(watch.error() ? watch.error() : EIO));
+    return WorseStatus(status, kBadInput);
+}
+
 } // namespace
 
-int RunProgram(const std::vector<std::string> &arguments, const Streams &streams)
+int RunProgram(const std::vector<std::string> &arguments, const Streams &given)
 {
+    WatchedOutput watch(given.out.rdbuf());
+    std::ostream out(&watch);
+    const Streams streams { given.in, out, given.err, given.inputIsTerminal };
+
     CLI::App program { "Minimum rated load and maximum inside net platform area of elevator "
                        "cars, with the calculator's figures.",
         kProgram };
@@ -145,9 +226,9 @@ int RunProgram(const std::vector<std::string> &arguments, const Streams &streams
     try {
         program.parse(static_cast<int>(argv.size()), argv.data());
     } catch (const CLI::CallForHelp &e) {
-        return program.exit(e, streams.out, streams.err);
+        return Written(program.exit(e, streams.out, streams.err), out, watch, streams.err);
     } catch (const CLI::CallForVersion &e) {
-        return program.exit(e, streams.out, streams.err);
+        return Written(program.exit(e, streams.out, streams.err), out, watch, streams.err);
     } catch (const CLI::ParseError &e) {
         Say(streams.err, e.what());
         return kBadInput;
@@ -156,7 +237,8 @@ int RunProgram(const std::vector<std::string> &arguments, const Streams &streams
     try {
         for (const Parsed &command : parsed) {
             if (command.app->parsed())
-                return command.command->Run(RequestOf(command), streams);
+                return Written(
+                    command.command->Run(RequestOf(command), streams), out, watch, streams.err);
         }
     } catch (const std::exception &e) {
         Say(streams.err, e.what());

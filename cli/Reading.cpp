@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cfloat>
 #include <cmath>
 
 namespace ratedload::cli {
@@ -119,19 +120,30 @@ std::string TruckOf(
             "class " + std::string(ClassName(*freightClass))
                 + " does not consider a loaded truck; a truck weight is for classes C1 and C2 "
                   "and for --type freight-passenger");
-    return NumberText("truck", *options.truck);
+    return PositiveNumber("truck", *options.truck, "a truck weight");
 }
 
-std::string NumberText(std::string_view option, const std::string &text)
+std::string PositiveNumber(std::string_view option, const std::string &text, std::string_view what)
 {
     const std::string trimmed(Trimmed(text));
+    const std::string expected = "expected " + std::string(what) + " greater than 0";
+    double value = 0;
     try {
-        rules::StrictNumber(trimmed);
+        value = rules::StrictNumber(trimmed);
     } catch (const rules::RunTimeError &) {
         if (!trimmed.empty() && std::isinf(rules::ReadNumber(trimmed)))
             Refuse(option, "'" + text + "' is beyond the range of double precision");
         Refuse(option, "expected a number, got '" + text + "'");
     }
+    // The window reads 25D2 as 2500; written here, a D is more likely a slip.
+    if (trimmed.find_first_of("dD") != std::string::npos)
+        Refuse(option, expected + ", got '" + text + "' (write an exponent with E, as in 2.5E3)");
+    const bool zeroDigits = trimmed.find_first_of("123456789") == std::string::npos
+        || trimmed.find_first_of("123456789") > trimmed.find_first_of("eE");
+    if (value != 0 ? std::fabs(value) < DBL_MIN : !zeroDigits)
+        Refuse(option, "'" + text + "' is below the smallest normal number of double precision");
+    if (!(value > 0))
+        Refuse(option, expected + ", got '" + text + "'");
     return trimmed;
 }
 
@@ -171,7 +183,7 @@ calc::RatedLoadEntries RatedLoadEntriesOf(rules::Units units, const Options &opt
     entries.carriesTruck = entries.type == ElevatorType::FreightPassenger && options.truck;
     CheckPlatform(options);
     if (options.area)
-        entries.areaText = NumberText("area", *options.area);
+        entries.areaText = PositiveNumber("area", *options.area, "an area");
     entries.lists = ListsOf(options, units);
     return entries;
 }
@@ -184,7 +196,7 @@ calc::MaximumAreaEntries MaximumAreaEntriesOf(rules::Units units, const Options 
     entries.freightClass = ClassOf(options.freightClass, entries.type);
     if (!options.load)
         throw InputError("--load is required");
-    entries.loadText = NumberText("load", *options.load);
+    entries.loadText = PositiveNumber("load", *options.load, "a rated load");
     return entries;
 }
 
@@ -195,10 +207,37 @@ bool PassengerColumn(const Options &options, const std::vector<std::string> &bat
     return typeColumn || !options.type || Lower(Trimmed(*options.type)) != "freight";
 }
 
-void StopAtEnd(const calc::Run &run)
+std::string MessageFor(calc::Message message, const Options &options)
+{
+    switch (message) {
+    case calc::Message::BothWaysGiven:
+        return "--area excludes --depth and --width";
+    case calc::Message::NoTruckWeight: {
+        const ElevatorType type = TypeOf(options.type);
+        const std::optional<FreightClass> freightClass = ClassOf(options.freightClass, type);
+        const std::string who = freightClass
+            ? "class " + std::string(ClassName(*freightClass))
+            : "a freight/passenger car that carries a loaded truck";
+        return "--truck: " + who + " needs the weight of the loaded truck";
+    }
+    case calc::Message::NoArea:
+        return options.area ? "--area: the area is needed, greater than 0"
+                            : "--depth and --width: their area comes out as 0";
+    case calc::Message::NoRatedLoad:
+        return "--load: the rated load is needed, greater than 0";
+    case calc::Message::OnlyOneDimensionImperial:
+    case calc::Message::OnlyOneDimensionMetric:
+        return "--depth excludes --width: give one side to find the other";
+    case calc::Message::NoDimension:
+        return "--depth or --width: one side is needed to find the other";
+    }
+    return std::string(calc::TextOf(message).prompt);
+}
+
+void StopAtEnd(const calc::Run &run, const Options &options)
 {
     if (run.message)
-        throw Failure(Failure::Kind::Message, std::string(calc::TextOf(*run.message).prompt));
+        throw Failure(Failure::Kind::Message, MessageFor(*run.message, options));
     if (run.error)
         throw Failure(Failure::Kind::Overflow, *run.error);
 }

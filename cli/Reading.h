@@ -39,8 +39,12 @@ bool TruckClass(const std::optional<rules::FreightClass> &freightClass);
 std::string TruckOf(const Options &options, calc::ElevatorType type,
     const std::optional<rules::FreightClass> &freightClass);
 
-// A number as typed: trimmed, and one number in the whole text.
-std::string NumberText(std::string_view option, const std::string &text);
+// A number as typed, trimmed: one number in the whole text, greater than 0,
+// with its exponent written E, and neither beyond the range of double
+// precision nor below its smallest normal number. The window reads such
+// texts as they stand; given to the command line they are refused. `what`
+// names what is expected: "a rated load".
+std::string PositiveNumber(std::string_view option, const std::string &text, std::string_view what);
 
 // A number as typed, written back by the number-to-text rule.
 std::string AsWritten(const std::string &typed);
@@ -62,8 +66,12 @@ calc::MaximumAreaEntries MaximumAreaEntriesOf(rules::Units units, const Options 
 // passengers, and in a batch whose header has a type column.
 bool PassengerColumn(const Options &options, const std::vector<std::string> &batchColumns);
 
+// A message of the calculation as the command line says it: naming the
+// option to give or mend.
+std::string MessageFor(calc::Message message, const Options &options);
+
 // Raises the message or the run-time error that ended a calculation.
-void StopAtEnd(const calc::Run &run);
+void StopAtEnd(const calc::Run &run, const Options &options);
 
 // The numbers given, such as "--area 10, --truck 3E9", to say where an
 // overflow came from. The option named `series` (a table's row option) is

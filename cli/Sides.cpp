@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cctype>
+#include <cmath>
 #include <vector>
 
 namespace ratedload::cli {
@@ -161,7 +162,10 @@ std::string FractionText(std::string_view text, const Token &token)
     const double denominator = rules::ReadNumber(token.denominator);
     if (denominator == 0.0)
         Refuse(text, rules::Units::Imperial, "a fraction with a zero denominator");
-    return rules::DoubleToText(rules::ReadNumber(token.numerator) / denominator);
+    const double fraction = rules::ReadNumber(token.numerator) / denominator;
+    if (fraction >= 1.0)
+        Refuse(text, rules::Units::Imperial, "a fraction of an inch is less than 1, such as 1/2");
+    return rules::DoubleToText(fraction);
 }
 
 // Walks the tokens of a side against its grammar.
@@ -250,7 +254,26 @@ SideTexts ReadSide(std::string_view text, rules::Units units)
     if (tokens.empty())
         Refuse(text, units);
     CheckUnits(text, tokens, units);
-    return units == rules::Units::Imperial ? ReadImperial(text, tokens) : ReadMetric(text, tokens);
+    const bool imperial = units == rules::Units::Imperial;
+    const SideTexts side = imperial ? ReadImperial(text, tokens) : ReadMetric(text, tokens);
+
+    // A part below the feet or metres is less than one of them.
+    const double whole = rules::ReadNumber(side.whole);
+    const double length = imperial
+        ? 12 * whole + rules::ReadNumber(side.inches) + rules::ReadNumber(side.fraction)
+        : whole + rules::ReadNumber(side.millimetres) * 0.001;
+    const bool wholeGiven = side.whole != "0";
+    if (imperial && wholeGiven && rules::ReadNumber(side.inches) >= 12)
+        Refuse(text, units, "inches after feet are less than 12");
+    if (!imperial && wholeGiven && side.millimetres != "0") {
+        if (whole != std::floor(whole))
+            Refuse(text, units, "metres with a decimal part take no millimetres after them");
+        if (rules::ReadNumber(side.millimetres) >= 1000)
+            Refuse(text, units, "millimetres after metres are less than 1000");
+    }
+    if (!(length > 0))
+        Refuse(text, units, "a side is longer than 0");
+    return side;
 }
 
 void PutSide(rules::DimensionTexts &lists, int row, const SideTexts &side)

@@ -51,6 +51,13 @@ public:
             Say(streams.err, "--" + series + "s: " + error.what());
             return kBadInput;
         }
+        try {
+            for (const std::string &value : values)
+                PositiveNumber(series + "s", value, options.loads ? "rated loads" : "areas");
+        } catch (const InputError &error) {
+            Say(streams.err, error.what());
+            return kBadInput;
+        }
 
         const CarCommand &rows = RowCommand(options);
         Options row = RowOptions(options);

@@ -107,11 +107,8 @@ INSTANTIATE_TEST_SUITE_P(MaximumArea, FiguresTest, testing::Values(
     FigureRow{"Passenger2500", "area --load 2500", "2500,29.0451,15"},
     FigureRow{"Passenger5000LowerFormula", "area --load 5000", "5000,49.9813,31"},
     FigureRow{"Passenger5001UpperFormula", "area --load 5001", "5001,50.0097,31"},
-    FigureRow{"ZeroLoadRoundsToZero", "area --load 0.0", "0,0,0"},
-    FigureRow{"LoadWrittenByTheTextRule", "area --load 25D2", "2500,29.0451,15"},
     FigureRow{"ClassA", "area --type freight --class A --load 5000", "5000,100"},
     FigureRow{"ClassB", "area --type freight --class B --load 3000", "3000,100"},
-    FigureRow{"NegativeClassA", "area --type freight --load -100", "-100,-2"},
     FigureRow{"MetricPassenger1000", "area --metric --load 1000", "1000,2.4372,13"},
     FigureRow{"MetricPassenger2269", "area --metric --load 2269", "2269,4.6515,31"},
     FigureRow{"MetricPassenger2270", "area --metric --load 2270", "2270,4.6508,31"},
@@ -124,11 +121,9 @@ INSTANTIATE_TEST_SUITE_P(MaximumArea, FiguresTest, testing::Values(
     FigureRow{"MetricCountExact", "area --metric --load 2175", "2175,4.5059,30"},
     FigureRow{"MetricCountRoundedInSingle", "area --metric --load 2174.99999",
         "2174.99999,4.5059,30"},
-    FigureRow{"MetricCountNegative", "area --metric --load -100", "-100,-0.3186,-2"},
     FigureRow{"CountHalfRoundsUp", "area --load 159.5", "159.5,2.3367,1"},
     FigureRow{"CountBelowHalf", "area --load 159.4", "159.4,2.3353,0"},
-    FigureRow{"CountHalfToEven", "area --load 3200.5", "3200.5,35.4304,20"},
-    FigureRow{"NegativeCountCutTowardZero", "area --load -100", "-100,-1.5224,0"}), CaseName{});
+    FigureRow{"CountHalfToEven", "area --load 3200.5", "3200.5,35.4304,20"}), CaseName{});
 
 // rated_load, max_area, [passengers,] found, feet, inches, fraction / metres, millimetres
 INSTANTIATE_TEST_SUITE_P(MissingSide, FiguresTest, testing::Values(
@@ -147,9 +142,7 @@ INSTANTIATE_TEST_SUITE_P(MissingSide, FiguresTest, testing::Values(
     FigureRow{"MetricWidth", "area --metric --type freight --load 2440 --depth 3m",
         "2440,10,width,3,333.3333"},
     FigureRow{"MetricDepth", "area --metric --type freight --load 610 --width 1m600mm",
-        "610,2.5,depth,1,562.5"},
-    FigureRow{"NoAreaNoSide", "area --type freight --load -100 --depth 7ft",
-        "-100,-2,,,,"}), CaseName{});
+        "610,2.5,depth,1,562.5"}), CaseName{});
 
 // rated_load, area, min_rated_load, load_margin, load_margin_pct, max_area,
 // area_compared, area_margin, area_margin_pct, max_area_allowance,

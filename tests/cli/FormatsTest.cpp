@@ -72,11 +72,13 @@ INSTANTIATE_TEST_SUITE_P(Formats, OutputTest, testing::Values(
         "2000,24.1519,12,width,3,5,0.4033\n"
         "2500,29.0451,15,width,4,1,0.7916\n"
         "3000,33.6526,18,width,4,9,0.6902\n", ""},
-    OutputRow{"TableDecimalSteps", "table --type freight --loads 0.1:0.3:0.1 --format json", "",
+    OutputRow{"TableDecimalSteps", "table --type freight --loads 0.1:0.3:0.1 --format jsonl", "",
         0,
         "{\"rated_load\":0.1,\"max_area\":0.002}\n"
         "{\"rated_load\":0.2,\"max_area\":0.004}\n"
         "{\"rated_load\":0.3,\"max_area\":0.006}\n", ""},
+    OutputRow{"TableAsOneJsonDocument", "table --type freight --loads 1,2 --format json", "", 0,
+        "[\n{\"rated_load\":1,\"max_area\":0.02},\n{\"rated_load\":2,\"max_area\":0.04}\n]\n", ""},
     OutputRow{"TableDownwards", "table --metric --type freight --areas 3:1:-1 --format csv", "",
         0, "area,min_rated_load\n3,732\n2,488\n1,244\n", ""}), CaseName{});
 
@@ -133,6 +135,8 @@ constexpr const char *kFleet = "id,type,class,truck,load,depth,width\n"
                                "Car 8,,,,1e40,7ft,5ft\n";
 
 INSTANTIATE_TEST_SUITE_P(Batch, OutputTest, testing::Values(
+    // The quote left open on line 4 runs to the end; the lines after it are
+    // then read again, each on its own.
     OutputRow{"BadLinesNamedTheOthersAnswered", "check --batch --format csv", kFleet, 2,
         "line,id,type,class,truck,depth,width,rated_load,area,min_rated_load,load_margin,"
         "load_margin_pct,max_area,area_compared,area_margin,area_margin_pct,max_area_allowance,"
@@ -142,10 +146,10 @@ INSTANTIATE_TEST_SUITE_P(Batch, OutputTest, testing::Values(
         "3,\"Car 2, annex\",freight,B,,10ft,10ft,3000,100,3000,0,0,100,100,0,0,105,,passes\n"
         "7,Car 5,freight-passenger,,3199.5,5ft,2ft,3500,10,3199.5,300.5,9.39,38.0192,10,28.0192,"
         "73.7,39.9202,21,passes\n",
-        "ratedload-cli: line 4: the quote opened at column 28 is not closed\n"
-        "ratedload-cli: line 5: Did you make an entry in the truck weight text box?\n"
+        "ratedload-cli: line 4: the quote that opens a cell on this line is not closed\n"
+        "ratedload-cli: line 5: --truck: class C1 needs the weight of the loaded truck\n"
         "ratedload-cli: line 8: --class: expected A, B, C1, C2 or C3, got 'D'\n"
-        "ratedload-cli: line 9: 2 fields where the header names 7\n"
+        "ratedload-cli: line 9: 2 cells where the header names 7\n"
         "ratedload-cli: line 10: --depth 7ft, --width 5ft, --load 1e40: overflow: value beyond "
         "the range of a 32-bit integer\n"},
     OutputRow{"AllPass", "check --batch --type freight --class B --format csv",
@@ -156,14 +160,14 @@ INSTANTIATE_TEST_SUITE_P(Batch, OutputTest, testing::Values(
         "3,B,3000,99.5,2985,15,0.5,100,99.5,0.5,0.5,105,passes\n", ""},
     OutputRow{"OneFails", "check --batch --type freight --format json",
         "load,area\n2000,40\n2000,42.1\n", 1,
-        "{\"line\":2,\"rated_load\":2000,\"area\":40,\"min_rated_load\":2000,"
+        "[\n{\"line\":2,\"rated_load\":2000,\"area\":40,\"min_rated_load\":2000,"
         "\"load_margin\":0,\"load_margin_pct\":0,\"max_area\":40,\"area_compared\":40,"
         "\"area_margin\":0,\"area_margin_pct\":0,\"max_area_allowance\":42,"
-        "\"verdict\":\"passes\"}\n"
+        "\"verdict\":\"passes\"},\n"
         "{\"line\":3,\"rated_load\":2000,\"area\":42.1,\"min_rated_load\":2105,"
         "\"load_margin\":-105,\"load_margin_pct\":-4.99,\"max_area\":40,"
         "\"area_compared\":42.1,\"area_margin\":-2.1,\"area_margin_pct\":-5.25,"
-        "\"max_area_allowance\":42,\"verdict\":\"fails\"}\n", ""},
+        "\"max_area_allowance\":42,\"verdict\":\"fails\"}\n]\n", ""},
     OutputRow{"LoadWithDefaultsAndSpreadsheetHeader", "load --batch --metric --type freight",
         "\xEF\xBB\xBF--Class,--Area\r\nB,4\r\n,4\r\n", 0,
         "Line  Class  Area (sq m)  Min. rated load (kg)\n"
@@ -174,14 +178,46 @@ INSTANTIATE_TEST_SUITE_P(Batch, OutputTest, testing::Values(
         "line,id,type,depth,width,rated_load,max_area,passengers,found,feet,inches,fraction\n"
         "2,P,,,5ft,2500,29.0451,15,depth,5,9,0.7082\n"
         "3,F,freight,10ft,,5000,100,,width,10,0,0\n", ""},
-    OutputRow{"UnknownColumn", "load --batch", "area,colour\n50,red\n", 2, "",
-        "ratedload-cli: line 1: unknown column 'colour'; the header names the columns id, type, "
-        "class, truck, area, depth, width\n"},
+    OutputRow{"UnknownColumnCarriedThrough", "load --batch", "area,colour\n50,red\n", 0,
+        "Line  Area (sq ft)  Min. rated load (lb)  Passengers  colour\n"
+        "   2            50                5002.5          31  red\n", ""},
     OutputRow{"RepeatedColumn", "area --batch", "load,Load\n2500,2500\n", 2, "",
         "ratedload-cli: line 1: the column 'load' is named twice\n"},
     OutputRow{"NoHeader", "area --batch", "", 2, "",
         "ratedload-cli: line 1: no header; the first line names the columns, from id, type, "
-        "class, load, depth, width\n"}),
+        "class, load, depth, width, and any others, which are carried through\n"}),
+    CaseName{});
+
+// What spreadsheets write: cells over several lines, trailing commas, empty
+// rows, formulas; and files that are no such CSV.
+INSTANTIATE_TEST_SUITE_P(Spreadsheets, OutputTest, testing::Values(
+    OutputRow{"QuotedLineBreakCarriedThrough", "load --batch --format csv",
+        "id,area,address,\nA,50,\"1 Main St,\nAnnex\",\n,,,\nB,10,,\n", 0,
+        "line,id,area,min_rated_load,passengers,address\n"
+        "2,A,50,5002.5,31,\"1 Main St,\nAnnex\"\n"
+        "5,B,10,733.7,4,\n", ""},
+    OutputRow{"FormulasAreNotRun", "load --batch --format csv",
+        "id,area,note\n=SUM(A1),50,@x\n+1,50,-2\n", 0,
+        "line,id,area,min_rated_load,passengers,note\n"
+        "2,'=SUM(A1),50,5002.5,31,'@x\n"
+        "3,'+1,50,5002.5,31,'-2\n", ""},
+    OutputRow{"ControlCharactersEscapedInText", "load --batch",
+        "id,area,note\nA,50,\"tab\there\"\n", 0,
+        "Line  Id  Area (sq ft)  Min. rated load (lb)  Passengers  note\n"
+        "   2  A             50                5002.5          31  tab\\there\n", ""},
+    OutputRow{"TruckWeightIsANumber", "load --batch --format jsonl --type freight-passenger",
+        "truck,area\n3199.50,10\n", 0,
+        "{\"line\":2,\"truck\":3199.5,\"area\":10,\"min_rated_load\":3199.5,"
+        "\"passengers\":20}\n", ""},
+    OutputRow{"StrayQuoteIsAnErrorOfItsLine", "load --batch --format csv",
+        "id,area\n7'4\",50\nB,10\n", 2, "line,id,area,min_rated_load,passengers\n3,B,10,733.7,4\n",
+        "ratedload-cli: line 2: a quote inside a cell that does not begin with one, at column 4 "
+        "(write the cell in quotes, with \"\" for each quote in it)\n"},
+    OutputRow{"CarriageReturnsAlone", "load --batch", "area\r50\r", 2, "",
+        "ratedload-cli: line 1: the lines of the input end with CR alone (an old Mac file); "
+        "save it with LF or CR LF at the ends of the lines\n"},
+    OutputRow{"Utf16", "load --batch", "\xFF\xFE" "a,r", 2, "",
+        "ratedload-cli: line 1: the input is UTF-16 text; save it as CSV in UTF-8\n"}),
     CaseName{});
 
 TEST(TableSizeTest, OneHundredThousandRowsAreAnswered)

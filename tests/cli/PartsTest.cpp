@@ -98,7 +98,9 @@ TEST(CsvTest, SplitsFieldsPlainAndQuoted)
     using Fields = std::vector<std::string>;
     EXPECT_EQ(SplitCsvLine("a, b ,,c\r"), (Fields { "a", "b", "", "c" }));
     EXPECT_EQ(SplitCsvLine("\"x, y\",\"say \"\"hi\"\"\""), (Fields { "x, y", "say \"hi\"" }));
-    EXPECT_EQ(SplitCsvLine("7'4\",5ft"), (Fields { "7'4\"", "5ft" }));
+    EXPECT_EQ(SplitCsvLine("\"7'4\"\"\",5ft"), (Fields { "7'4\"", "5ft" }));
+    // A quote inside a plain cell is an error of its line.
+    EXPECT_THROW(SplitCsvLine("7'4\",5ft"), InputError);
     EXPECT_EQ(SplitCsvLine(""), (Fields { "" }));
     EXPECT_THROW(SplitCsvLine("\"open,1"), InputError);
     EXPECT_THROW(SplitCsvLine("\"closed\"x,1"), InputError);

@@ -34,5 +34,13 @@ TEST(ProcessTest, BadInputGoesToStandardErrorAndExitsWithTwo)
     EXPECT_EQ(ran.err, "ratedload-cli: --area: expected a number, got '1,5'\n");
 }
 
+TEST(ProcessTest, AFailedWriteIsSaid)
+{
+    const Ran ran = RunCliProcess(Words("table --loads 1:100000:1"), "", "/dev/full");
+    EXPECT_EQ(ran.status, 2);
+    EXPECT_EQ(ran.err, "ratedload-cli: cannot write the answers to standard output: No space left "
+                       "on device\n");
+}
+
 } // namespace
 } // namespace ratedload::cli::test

@@ -48,7 +48,8 @@ Ran RunCli(const std::vector<std::string> &arguments, const std::string &input)
     return ran;
 }
 
-Ran RunCliProcess(const std::vector<std::string> &arguments, const std::string &input)
+Ran RunCliProcess(
+    const std::vector<std::string> &arguments, const std::string &input, const std::string &outputFile)
 {
     Ran ran;
     Pipe in;
@@ -57,7 +58,11 @@ Ran RunCliProcess(const std::vector<std::string> &arguments, const std::string &
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, in.read, STDIN_FILENO);
-    posix_spawn_file_actions_adddup2(&actions, out.write, STDOUT_FILENO);
+    if (outputFile.empty())
+        posix_spawn_file_actions_adddup2(&actions, out.write, STDOUT_FILENO);
+    else
+        posix_spawn_file_actions_addopen(
+            &actions, STDOUT_FILENO, outputFile.c_str(), O_WRONLY | O_TRUNC | O_CREAT, 0644);
     posix_spawn_file_actions_adddup2(&actions, err.write, STDERR_FILENO);
 
     std::vector<std::string> words { RATEDLOAD_CLI };

@@ -21,8 +21,10 @@ struct Ran {
 Ran RunCli(const std::vector<std::string> &arguments, const std::string &input = {});
 
 // Runs the program ratedload-cli itself, under a locale that writes "," as
-// its decimal point; a run that takes longer than ten seconds is killed.
-Ran RunCliProcess(const std::vector<std::string> &arguments, const std::string &input = {});
+// its decimal point, its standard output into `outputFile` when one is
+// named; a run that takes longer than ten seconds is killed.
+Ran RunCliProcess(const std::vector<std::string> &arguments, const std::string &input = {},
+    const std::string &outputFile = {});
 
 // Names each case of a table test after the `name` field of its row.
 struct CaseName {
