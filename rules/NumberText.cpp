@@ -9,6 +9,7 @@
 #include <cmath>
 #include <limits>
 #include <system_error>
+#include <type_traits>
 
 namespace ratedload::rules {
 
@@ -137,19 +138,28 @@ Significant FromScientific(std::string_view text)
     return significant;
 }
 
-// The shortest digits that read back as the value are, when there are no
-// more than `count` of them, also the value rounded to `count` digits: its
-// distance to them is below half a unit of the last place (24 bits hold more
-// than 7 digits, 53 bits more than 15). Only longer ones need the exact
+// The shortest digits that read back as a double are also the double
+// rounded to 15 digits when there are no more than 15 of them: its distance
+// to them, half a unit of its last bit at most (2^-53 of it), stays below
+// half a unit of the 15th digit. A float's last bit (2^-24 of it) can reach
+// beyond half a unit of its 7th digit, so for a float they stand for its
+// rounding only where they are its exact value. The rest needs the exact
 // rounding, which costs many times more.
 template <class Number> Significant SignificantDigits(Number value, int count)
 {
     std::array<char, 64> buffer {};
     char *const first = buffer.data();
     char *const last = buffer.data() + buffer.size();
-    Significant significant = FromScientific(
-        { first, std::to_chars(first, last, value, std::chars_format::scientific).ptr });
-    if (significant.count > count)
+    const char *const shortest
+        = std::to_chars(first, last, value, std::chars_format::scientific).ptr;
+    Significant significant = FromScientific({ first, static_cast<std::size_t>(shortest - first) });
+    bool shortestWillDo = significant.count <= count;
+    if constexpr (std::is_same_v<Number, float>) {
+        double exact = 0.0;
+        std::from_chars(first, shortest, exact);
+        shortestWillDo = shortestWillDo && exact == static_cast<double>(value);
+    }
+    if (!shortestWillDo)
         significant = FromScientific({ first,
             std::to_chars(first, last, value, std::chars_format::scientific, count - 1).ptr });
     return significant;
@@ -161,6 +171,8 @@ template <class Number> std::string ToText(Number value, int count)
 {
     if (value == 0)
         return "0"; // also for -0
+    if (!std::isfinite(value))
+        return std::signbit(value) ? "-inf" : std::isnan(value) ? "nan" : "inf";
     const Significant significant = SignificantDigits(value, count);
     const std::string_view digits = significant.Digits();
     const int exponent = significant.exponent;

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <random>
+
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
@@ -218,6 +221,33 @@ TEST(ToInt32Test, RefusesWhatLeavesTheIntegerRange) {
     EXPECT_THROW(ToInt32(3e9), RunTimeError);
     EXPECT_THROW(ToInt32(Inf), RunTimeError);
     EXPECT_THROW(ToInt32(NaN), RunTimeError);
+}
+
+// printf's %G with 7 and 15 digits is the number-to-text rule itself: the
+// texts must agree with it for values of every size, the nearly halfway
+// ones that only an exact rounding gets right among them.
+TEST(NumberToTextTest, AgreesWithPrintfForManyValues) {
+    std::mt19937_64 random(20261208);
+    std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
+    std::uniform_int_distribution<int> power(-40, 40);
+    char expected[64];
+    for (int i = 0; i < 200000; ++i) {
+        const double value = mantissa(random) * std::pow(10.0, power(random));
+        if (value == 0.0)
+            continue;
+        std::snprintf(expected, sizeof expected, "%.15G", value);
+        ASSERT_EQ(DoubleToText(value), expected) << std::hexfloat << value;
+        if (std::fabs(value) > 3e38 || std::fabs(value) < 1e-37)
+            continue;
+        const auto single = static_cast<float>(value);
+        std::snprintf(expected, sizeof expected, "%.7G", static_cast<double>(single));
+        ASSERT_EQ(SingleToText(single), expected) << std::hexfloat << single;
+    }
+    // Just below a power of ten, and halfway in the 7th digit.
+    for (const float single : { 9999999.0f, 0.99999994f, 8.5000005f, 1.0000001f, 9.999999e-5f }) {
+        std::snprintf(expected, sizeof expected, "%.7G", static_cast<double>(single));
+        EXPECT_EQ(SingleToText(single), expected);
+    }
 }
 
 TEST(DivideTest, DividesAndRefusesZeroOrOverflow) {
