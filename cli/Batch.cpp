@@ -300,7 +300,10 @@ int RunBatch(const CarCommand &command, const Request &request, const Streams &s
             chunk.push_back(std::move(record));
         const bool waiting = !more || reader.WouldWait();
         if (chunk.size() >= kChunk || (waiting && !chunk.empty())) {
-            answering.push_back(std::async(std::launch::async, [&plan, lines = std::move(chunk)] {
+            // With nothing else to do meanwhile, a chunk is answered here.
+            const auto launch
+                = waiting && answering.empty() ? std::launch::deferred : std::launch::async;
+            answering.push_back(std::async(launch, [&plan, lines = std::move(chunk)] {
                 std::vector<Outcome> outcomes;
                 outcomes.reserve(lines.size());
                 for (const CsvReader::Record &line : lines)

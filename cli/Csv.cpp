@@ -103,22 +103,33 @@ void CsvReader::CheckStart(Line &first)
 // line, so that a batch fed line by line is answered line by line.
 bool CsvReader::ReadLine(Line &line)
 {
-    if (lineBuffer_.empty())
-        lineBuffer_.resize(kLongestRecord + 2);
-    in_.getline(lineBuffer_.data(), static_cast<std::streamsize>(lineBuffer_.size()));
-    auto length = static_cast<std::size_t>(in_.gcount());
-    if (in_.eof()) {
-        if (length == 0)
-            return false;
-        in_.clear(in_.rdstate() & ~std::ios::failbit);
-    } else if (in_.fail()) {
-        // Longer than any record: the rest of the line is skipped.
+    constexpr std::size_t kPiece = 64 * 1024;
+    if (!piece_)
+        piece_ = std::make_unique<char[]>(kPiece);
+    line.text.clear();
+    bool any = false;
+    while (true) {
+        in_.getline(piece_.get(), static_cast<std::streamsize>(kPiece));
+        const auto length = static_cast<std::size_t>(in_.gcount());
+        if (in_.eof()) {
+            in_.clear(in_.rdstate() & ~std::ios::failbit);
+            line.text.append(piece_.get(), length);
+            any = any || length > 0;
+            break;
+        }
+        if (!in_.fail()) {
+            line.text.append(piece_.get(), length - 1); // without the LF
+            any = true;
+            break;
+        }
+        // A piece of a longer line; one longer than any record is cut off.
         in_.clear();
-        in_.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
-    } else {
-        --length; // the LF
+        any = true;
+        if (line.text.size() <= kLongestRecord)
+            line.text.append(piece_.get(), length);
     }
-    line.text.assign(lineBuffer_.data(), length);
+    if (!any)
+        return false;
     line.number = ++lines_;
     if (!started_) {
         started_ = true;

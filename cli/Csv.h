@@ -58,7 +58,7 @@ private:
     std::deque<Line> pending_; // the lines of the record being read
     std::size_t pendingBytes_ = 0;
     std::deque<Line> replay_; // lines to read again after a record failed
-    std::vector<char> lineBuffer_;
+    std::unique_ptr<char[]> piece_;
     long long lines_ = 0;
     bool started_ = false;
     bool ended_ = false;
