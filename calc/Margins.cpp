@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <optional>
 
 namespace ratedload::calc {
 
@@ -49,6 +50,43 @@ double Rounded(double value, int places)
     return rounded;
 }
 
+// A number text of the plain form -ddd.ddd as a whole number of units of
+// its `places`th decimal place; nothing for other forms or more digits than
+// a 64-bit integer holds exactly.
+std::optional<long long> InUnitsOf(std::string_view text, int places)
+{
+    constexpr int kMostDigits = 17;
+    bool negative = false;
+    std::size_t pos = 0;
+    if (pos < text.size() && text[pos] == '-') {
+        negative = true;
+        ++pos;
+    }
+    long long units = 0;
+    int digits = 0;
+    int decimals = -1; // digits after the point, once there is one
+    for (; pos < text.size(); ++pos) {
+        const char c = text[pos];
+        if (c == '.' && decimals < 0) {
+            decimals = 0;
+            continue;
+        }
+        if (c < '0' || c > '9' || ++digits > kMostDigits)
+            return std::nullopt;
+        units = units * 10 + (c - '0');
+        if (decimals >= 0)
+            ++decimals;
+    }
+    if (digits == 0)
+        return std::nullopt;
+    for (int place = decimals < 0 ? 0 : decimals; place < places; ++place) {
+        if (++digits > kMostDigits)
+            return std::nullopt;
+        units *= 10;
+    }
+    return negative ? -units : units;
+}
+
 } // namespace
 
 int DecimalPlaces(std::string_view numberText)
@@ -72,6 +110,15 @@ int DecimalPlaces(std::string_view numberText)
 std::string Difference(std::string_view a, std::string_view b)
 {
     const int places = std::max(DecimalPlaces(a), DecimalPlaces(b));
+    // Two plain decimals differ by a decimal of their places, worked out exactly.
+    const std::optional<long long> first = InUnitsOf(a, places);
+    const std::optional<long long> second = InUnitsOf(b, places);
+    if (first && second) {
+        const std::string exact = std::to_string(*first - *second) + "e-" + std::to_string(places);
+        double difference = 0.0;
+        std::from_chars(exact.data(), exact.data() + exact.size(), difference);
+        return rules::DoubleToText(difference);
+    }
     const double difference = rules::ReadNumber(a) - rules::ReadNumber(b);
     return rules::DoubleToText(Rounded(rules::ReadNumber(rules::DoubleToText(difference)), places));
 }
