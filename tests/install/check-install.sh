@@ -178,6 +178,14 @@ check_versions() {
     [ "$said" = "ratedload $version" ] || fail "ratedload --version says '$said'"
     said=$("$root/bin/ratedload-cli" --version 2>&1) || true
     [ "$said" = "ratedload-cli $version" ] || fail "ratedload-cli --version says '$said'"
+    said=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/bin/ratedload" --help 2>&1) || true
+    grep -q -- '--version' <<<"$said" || fail "ratedload --help without a display says '$said'"
+    # An option it does not know is refused, not ignored.
+    if QT_QPA_PLATFORM=offscreen timeout 20 "$root/bin/ratedload" --no-such-option >"$scratch/unknown.log" 2>&1; then
+        fail "ratedload --no-such-option opened the window"
+    elif ! grep -qF "Unknown option 'no-such-option'" "$scratch/unknown.log"; then
+        fail "ratedload --no-such-option: $(cat "$scratch/unknown.log")"
+    fi
     newest=$(grep -m 1 -oE '^## \[[^]]+\]' "$source/CHANGELOG.md" | tr -d '#[] ')
     [ "$newest" = "$version" ] || fail "CHANGELOG.md's newest entry is '$newest', the build's version $version"
     pass "programs and CHANGELOG.md say $version"
