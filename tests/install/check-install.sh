@@ -1,15 +1,24 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# check-install.sh tree|deb BUILD_DIR SCRATCH_DIR APP_ID VERSION CMAKE CPACK
+# check-install.sh tree|deb BUILD_DIR SCRATCH_DIR APP_ID VERSION CMAKE CPACK SOURCE_DIR SANITIZED
 #
 #   tree  cmake --install of BUILD_DIR into SCRATCH_DIR/prefix, then checks the
-#         program, the desktop entry, the icons and the AppStream data
-#   deb   cpack -G DEB into SCRATCH_DIR, checks the package's control fields and
-#         contents, unpacks it and installs it with dpkg into SCRATCH_DIR/root
-#         (a database of its own, no root needed), and checks the files there
+#         programs, the desktop entry, the icons, the AppStream data, the
+#         manual pages, the completion, the copyright and changelog, that
+#         every one of them tells the same version, and builds a program
+#         against the libraries (CMake package and pkg-config) and runs it
+#   deb   cpack -G DEB into SCRATCH_DIR, checks the packages' control fields and
+#         contents, runs lintian on them, unpacks them and installs the
+#         program's with dpkg into SCRATCH_DIR/root (a database of its own, no
+#         root needed), and checks the files there
+#
+# SANITIZED 1: a sanitizer build, whose libraries link only with the
+# sanitizers' runtime and whose programs lintian need not see twice: the
+# program built against the libraries and lintian are left to the default build.
 set -euo pipefail
 
-mode=$1 build=$2 scratch=$3 app_id=$4 version=$5 cmake=$6 cpack=$7
+mode=$1 build=$2 scratch=$3 app_id=$4 version=$5 cmake=$6 cpack=$7 source=$8 sanitized=${9:-0}
+here=$(cd "$(dirname "$0")" && pwd)
 
 failures=0
 fail() {
@@ -91,6 +100,135 @@ check_metainfo() {
     grep -qF ">$app_id.desktop</launchable>" "$1" || fail "AppStream data does not launch $app_id.desktop"
 }
 
+# check_release METAINFO: the AppStream data says what the pedantic
+# validator wants, and its newest release is this version
+check_release() {
+    [ -f "$1" ] || return 0
+    local said newest
+    if said=$(appstreamcli validate --pedantic --no-net --no-color "$1" 2>&1) \
+        && ! grep -qE '^[EWIP]: ' <<<"$said"; then
+        pass "appstreamcli validate --pedantic has nothing to say"
+    else
+        fail "appstreamcli validate --pedantic on $1:"$'\n'"$said"
+    fi
+    grep -qF '<project_license>MIT</project_license>' "$1" || fail "AppStream data does not name the MIT licence"
+    grep -qE '<image type="source"[^>]*>https://[^<]+\.png</image>' "$1" \
+        || fail "AppStream data has no screenshot at an https address"
+    newest=$(grep -oE '<release version="[^"]+"' "$1" | head -n 1 | cut -d'"' -f2)
+    [ "$newest" = "$version" ] || fail "AppStream's newest release is '$newest', the build's version $version"
+    grep -qF '<release version="1.0.0"' "$1" || fail "AppStream data lacks the release 1.0.0"
+}
+
+# check_docs DOCDIR PACKAGE: the copyright file in Debian's machine-readable
+# format with the MIT licence, and the changelog, newest entry first
+check_docs() {
+    local dir=$1/share/doc/$2
+    check_file "$dir/copyright" "copyright of $2"
+    check_file "$dir/changelog.gz" "changelog of $2"
+    if [ -f "$dir/copyright" ]; then
+        head -n 1 "$dir/copyright" | grep -qxF 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' \
+            || fail "copyright of $2 is not in the machine-readable format"
+        grep -qxF 'License: MIT' "$dir/copyright" || fail "copyright of $2 does not name the MIT licence"
+        grep -qF 'Permission is hereby granted, free of charge' "$dir/copyright" \
+            || fail "copyright of $2 lacks the licence's text"
+    fi
+    if [ -f "$dir/changelog.gz" ]; then
+        [ "$(zcat "$dir/changelog.gz" | head -n 1)" = "ratedload ($version) unstable; urgency=medium" ] \
+            || fail "changelog of $2 begins '$(zcat "$dir/changelog.gz" | head -n 1)', not with $version"
+        zcat "$dir/changelog.gz" | grep -qF 'ratedload (1.0.0) unstable' || fail "changelog of $2 lacks 1.0.0"
+    fi
+}
+
+# check_man ROOT: both manual pages render without a warning, tell this
+# version, and the page of ratedload-cli has every command and every option
+# of their help
+check_man() {
+    local root=$1 page said
+    for page in ratedload ratedload-cli; do
+        page=$root/share/man/man1/$page.1.gz
+        check_file "$page" "manual page"
+        [ -f "$page" ] || continue
+        if said=$(MANWIDTH=80 man --warnings -l "$page" 2>&1 >"$scratch/page.txt") && [ -z "$said" ] \
+            && grep -q '^NAME' "$scratch/page.txt"; then
+            pass "man -l renders ${page##*/}"
+        else
+            fail "man -l ${page##*/}: $said"
+        fi
+        zcat "$page" | grep -qF "\"ratedload $version\"" || fail "${page##*/} does not tell version $version"
+    done
+    page=$root/share/man/man1/ratedload-cli.1.gz
+    [ -f "$page" ] || return 0
+    local cli=$root/bin/ratedload-cli roff command option missing=0
+    roff=$(zcat "$page")
+    for command in $("$cli" --help | sed -n '/^Commands:$/,/^$/p' | grep -oE '^  [a-z][^ ]*'); do
+        grep -qxF ".SS \"$command\"" <<<"$roff" || { fail "ratedload-cli(1) has no section for $command"; missing=1; }
+        for option in $("$cli" "$command" --help | grep -oE '^  -[^ ]+' | tr ',' '\n'); do
+            grep -qF "\\fB${option//-/\\-}\\fR" <<<"$roff" \
+                || { fail "ratedload-cli(1) lacks $command's option $option"; missing=1; }
+        done
+    done
+    [ "$missing" -eq 0 ] && pass "ratedload-cli(1) has every command and option of the help"
+}
+
+# check_versions ROOT: both programs say this version, without a display, and
+# so does the newest entry of CHANGELOG.md
+check_versions() {
+    local root=$1 said newest
+    said=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/bin/ratedload" --version 2>&1) || true
+    [ "$said" = "ratedload $version" ] || fail "ratedload --version says '$said'"
+    said=$("$root/bin/ratedload-cli" --version 2>&1) || true
+    [ "$said" = "ratedload-cli $version" ] || fail "ratedload-cli --version says '$said'"
+    said=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/bin/ratedload" --help 2>&1) || true
+    grep -q -- '--version' <<<"$said" || fail "ratedload --help without a display says '$said'"
+    # An option it does not know is refused, not ignored.
+    if QT_QPA_PLATFORM=offscreen timeout 20 "$root/bin/ratedload" --no-such-option >"$scratch/unknown.log" 2>&1; then
+        fail "ratedload --no-such-option opened the window"
+    elif ! grep -qF "Unknown option 'no-such-option'" "$scratch/unknown.log"; then
+        fail "ratedload --no-such-option: $(cat "$scratch/unknown.log")"
+    fi
+    newest=$(grep -m 1 -oE '^## \[[^]]+\]' "$source/CHANGELOG.md" | tr -d '#[] ')
+    [ "$newest" = "$version" ] || fail "CHANGELOG.md's newest entry is '$newest', the build's version $version"
+    pass "programs and CHANGELOG.md say $version"
+}
+
+# check_consumer PREFIX [SYSROOT]: a program of someone else's builds against
+# the libraries, through the CMake package and through pkg-config, and
+# prints the figures of the rules and of the calculation
+check_consumer() {
+    if [ "$sanitized" = 1 ]; then
+        echo "skipped: a program against the libraries (sanitizer build; the default build does it)"
+        return 0
+    fi
+    local prefix=$1 sysroot=${2:-} work=$scratch/consumer said
+    rm -rf "$work"
+    if "$cmake" -S "$here/consumer" -B "$work" -DCMAKE_PREFIX_PATH="$prefix" >"$scratch/consumer.log" 2>&1 \
+        && "$cmake" --build "$work" >>"$scratch/consumer.log" 2>&1; then
+        said=$("$work/consumer" 2>&1) || true
+        if [ "$said" = $'rules 5002.5\ncalc 5002.5' ]; then
+            pass "a program built with find_package(ratedload) prints 5002.5 for 50 sq ft"
+        else
+            fail "the program built with find_package(ratedload) printed: $said"
+        fi
+    else
+        cat "$scratch/consumer.log" >&2
+        fail "a program with find_package(ratedload) does not build against $prefix"
+    fi
+    local pcdir flags
+    pcdir=$(dirname "$(find "$prefix" -name ratedload-calc.pc | head -n 1)")
+    if flags=$(PKG_CONFIG_PATH=$pcdir PKG_CONFIG_SYSROOT_DIR=$sysroot pkg-config --cflags --libs ratedload-calc 2>&1) \
+        && c++ -std=c++20 -o "$work/consumer-pc" "$here/consumer/main.cpp" $flags >>"$scratch/consumer.log" 2>&1; then
+        said=$("$work/consumer-pc" 2>&1) || true
+        if [ "$said" = $'rules 5002.5\ncalc 5002.5' ]; then
+            pass "a program built with pkg-config ratedload-calc prints 5002.5"
+        else
+            fail "the program built with pkg-config printed: $said"
+        fi
+    else
+        cat "$scratch/consumer.log" >&2
+        fail "a program with pkg-config ratedload-calc does not build: $flags"
+    fi
+}
+
 # check_root ROOT: every file the program brings, below ROOT (a prefix)
 check_root() {
     local root=$1
@@ -107,6 +245,16 @@ check_root() {
     check_png "$root/share/icons/hicolor/32x32/apps/$app_id.png" 32
     check_svg "$root/share/icons/hicolor/scalable/apps/$app_id.svg"
     check_metainfo "$root/share/metainfo/$app_id.metainfo.xml"
+    check_release "$root/share/metainfo/$app_id.metainfo.xml"
+    check_docs "$root" ratedload
+    check_man "$root"
+    check_file "$root/share/bash-completion/completions/ratedload-cli" "bash completion"
+    if bash "$here/check-completion.sh" "$root/bin" "$root/share/bash-completion/completions/ratedload-cli"; then
+        pass "the completion offers what the help shows"
+    else
+        fail "the completion of ratedload-cli"
+    fi
+    check_versions "$root"
 }
 
 finish() {
@@ -128,6 +276,8 @@ tree)
     "$cmake" --install "$build" --prefix "$scratch/prefix" >"$scratch/install.log" 2>&1 \
         || { cat "$scratch/install.log" >&2; echo "FAIL: cmake --install" >&2; exit 1; }
     check_root "$scratch/prefix"
+    check_docs "$scratch/prefix" libratedload-dev
+    check_consumer "$scratch/prefix"
     finish
     ;;
 deb)
@@ -141,6 +291,26 @@ deb)
     [ "${#debs[@]}" -eq 1 ] || { ls -l "$scratch" >&2; echo "FAIL: expected one ratedload_${version}_*.deb" >&2; exit 1; }
     deb=${debs[0]}
     pass "package: ${deb##*/}"
+    shopt -s nullglob
+    devs=("$scratch"/libratedload-dev_"$version"_*.deb)
+    shopt -u nullglob
+    [ "${#devs[@]}" -eq 1 ] || { ls -l "$scratch" >&2; echo "FAIL: expected one libratedload-dev_${version}_*.deb" >&2; exit 1; }
+    dev=${devs[0]}
+    pass "package: ${dev##*/}"
+
+    # lintian, once for both: no error and no warning (what it says at the
+    # lower levels is shown).
+    if [ "$sanitized" = 1 ]; then
+        said="skipped in the sanitizer build: the default build runs lintian"
+    elif need lintian lintian && said=$(lintian --pedantic --display-info --fail-on error,warning "$deb" "$dev" 2>&1) \
+        && ! grep -qE '^[EW]: ' <<<"$said"; then
+        pass "lintian: no error, no warning"
+    else
+        fail "lintian:"$'\n'"$said"
+    fi
+    echo "--- lintian"
+    grep -v '^running with root privileges' <<<"$said" || true
+    echo "---"
 
     field() { dpkg-deb -f "$deb" "$1"; }
     [ "$(field Package)" = ratedload ] || fail "Package is '$(field Package)', expected ratedload"
@@ -168,9 +338,31 @@ deb)
         "./usr/share/icons/hicolor/16x16/apps/$app_id.png" \
         "./usr/share/icons/hicolor/32x32/apps/$app_id.png" \
         "./usr/share/icons/hicolor/scalable/apps/$app_id.svg" \
-        "./usr/share/metainfo/$app_id.metainfo.xml"; do
+        "./usr/share/metainfo/$app_id.metainfo.xml" \
+        ./usr/share/man/man1/ratedload.1.gz ./usr/share/man/man1/ratedload-cli.1.gz \
+        ./usr/share/bash-completion/completions/ratedload-cli \
+        ./usr/share/doc/ratedload/copyright ./usr/share/doc/ratedload/changelog.gz; do
         if grep -qxF "$path" <<<"$listing"; then pass "package holds $path"; else fail "package lacks $path"; fi
     done
+    if grep -qE '\.(a|h|pc)$|/cmake/' <<<"$listing"; then
+        fail "the program's package holds the libraries' files:"$'\n'"$(grep -E '\.(a|h|pc)$|/cmake/' <<<"$listing")"
+    fi
+
+    # The libraries' package: headers, libraries, CMake package, pkg-config.
+    [ "$(dpkg-deb -f "$dev" Section)" = libdevel ] || fail "libratedload-dev's Section is not libdevel"
+    [ "$(dpkg-deb -f "$dev" Version)" = "$version" ] || fail "libratedload-dev's Version is not $version"
+    dev_listing=$(dpkg-deb -c "$dev" | awk '{ print $NF }')
+    multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH 2>/dev/null || gcc -print-multiarch)
+    for path in ./usr/include/ratedload/rules/PassengerLoad.h ./usr/include/ratedload/calc/Run.h \
+        "./usr/lib/$multiarch/libratedload_rules.a" "./usr/lib/$multiarch/libratedload_calc.a" \
+        "./usr/lib/$multiarch/cmake/ratedload/ratedload-config.cmake" \
+        "./usr/lib/$multiarch/pkgconfig/ratedload-rules.pc" "./usr/lib/$multiarch/pkgconfig/ratedload-calc.pc" \
+        ./usr/share/doc/libratedload-dev/copyright ./usr/share/doc/libratedload-dev/changelog.gz; do
+        if grep -qxF "$path" <<<"$dev_listing"; then pass "libratedload-dev holds $path"; else fail "libratedload-dev lacks $path"; fi
+    done
+    if grep -qE '^\./usr/(bin|share/(man|applications|metainfo|icons))/' <<<"$dev_listing"; then
+        fail "libratedload-dev holds the program's files"
+    fi
     if grep -v '^\./usr/' <<<"$listing" | grep -qvxF -e ./ -e ./usr/; then
         fail "package puts files outside /usr:"$'\n'"$(grep -v '^\./usr/' <<<"$listing")"
     fi
@@ -193,6 +385,11 @@ deb)
     # Unpacked as it is,
     dpkg-deb -x "$deb" "$scratch/unpacked"
     check_root "$scratch/unpacked/usr"
+    # The libraries, unpacked beside it, build a program: the CMake package
+    # finds its way from where it lies, pkg-config through the sysroot.
+    dpkg-deb -x "$dev" "$scratch/unpacked"
+    check_docs "$scratch/unpacked/usr" libratedload-dev
+    check_consumer "$scratch/unpacked/usr" "$scratch/unpacked"
 
     # and installed by dpkg into a scratch root with a database of its own
     # (its dependencies are not in there).
