@@ -91,6 +91,13 @@ bool IsControlFocusChange(const QFocusEvent *event)
 
 } // namespace
 
+// The icons are compiled into this library; a static library's resources are
+// there only once registered by name, from the global namespace.
+static void RegisterIcons()
+{
+    Q_INIT_RESOURCE(icons);
+}
+
 MainForm::MainForm(QWidget *parent)
     : QMainWindow(parent)
     , ui(std::make_unique<Ui::MainForm>())
@@ -116,6 +123,7 @@ MainForm::MainForm(QWidget *parent)
         list->setInsertPolicy(QComboBox::NoInsert);
     }
 
+    RegisterIcons();
     QIcon icon;
     icon.addFile(QStringLiteral(":/icons/ratedload-32.xpm"), QSize(32, 32));
     icon.addFile(QStringLiteral(":/icons/ratedload-16.xpm"), QSize(16, 16));
