@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "window/MainForm.h"
 
+#include "window/DimensionList.h"
 #include "window/FormText.h"
 #include "ui_MainForm.h"
 
@@ -24,21 +25,21 @@ void MainForm::ClearAnswers()
 void MainForm::ClearImpEntries()
 {
     for (QComboBox *member : { C1[0], C1[1], C2[0], C2[1], C3[0], C3[1] })
-        member->setEditText(kZero);
+        SetListText(member, kZero);
     ui->Text5->clear();
 }
 
 void MainForm::ClearMetEntries()
 {
     for (QComboBox *member : { C1[0], C1[1], C4[0], C4[1] })
-        member->setEditText(kZero);
+        SetListText(member, kZero);
     ui->Text5->clear();
 }
 
 void MainForm::ClearAllEntries()
 {
     for (QComboBox *member : { C1[0], C1[1], C2[0], C2[1], C3[0], C3[1], C4[0], C4[1] })
-        member->setEditText(kZero);
+        SetListText(member, kZero);
 }
 
 // Entering a list while a found side is on show starts the next question.
@@ -149,5 +150,5 @@ void MainForm::DimensionEdited()
 void MainForm::ZeroIfNoNumber(QComboBox *member)
 {
     if (rules::ReadNumber(formtext::Text(member)) == 0)
-        member->setEditText(kZero);
+        SetListText(member, kZero);
 }

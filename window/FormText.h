@@ -3,6 +3,8 @@
 
 // The texts of the window's fields as the load rules read and write them.
 
+#include "window/DimensionList.h"
+
 #include <QComboBox>
 #include <QLineEdit>
 #include <QString>
@@ -29,7 +31,7 @@ inline void SetText(QLineEdit *box, const std::string &text)
 
 inline void SetText(QComboBox *list, const std::string &text)
 {
-    list->setEditText(QString::fromStdString(text));
+    SetListText(list, QString::fromStdString(text));
 }
 
 // The design's positions are in twips, 15 to a pixel.

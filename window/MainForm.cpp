@@ -12,6 +12,7 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QScreen>
@@ -91,6 +92,13 @@ bool IsControlFocusChange(const QFocusEvent *event)
 
 } // namespace
 
+// The icons are compiled into this library; a static library's resources are
+// there only once registered by name, from the global namespace.
+static void RegisterIcons()
+{
+    Q_INIT_RESOURCE(icons);
+}
+
 MainForm::MainForm(QWidget *parent)
     : QMainWindow(parent)
     , ui(std::make_unique<Ui::MainForm>())
@@ -112,10 +120,15 @@ MainForm::MainForm(QWidget *parent)
 
     for (QComboBox *list : { C1[0], C1[1], C2[0], C2[1], C3[0], C3[1], C4[0], C4[1] }) {
         // Typed dimensions stay exactly as typed: no completion, no new items.
+        // No dropped text either, which would change a list without entering it.
         list->setCompleter(nullptr);
         list->setInsertPolicy(QComboBox::NoInsert);
+        list->lineEdit()->setAcceptDrops(false);
     }
+    ui->Text5->setAcceptDrops(false);
+    ui->Text2->setAcceptDrops(false);
 
+    RegisterIcons();
     QIcon icon;
     icon.addFile(QStringLiteral(":/icons/ratedload-32.xpm"), QSize(32, 32));
     icon.addFile(QStringLiteral(":/icons/ratedload-16.xpm"), QSize(16, 16));
@@ -272,11 +285,13 @@ bool MainForm::eventFilter(QObject *watched, QEvent *event)
         break;
     case QEvent::KeyPress: {
         const auto *key = static_cast<QKeyEvent *>(event);
-        if (key->modifiers() & ~Qt::KeypadModifier)
-            break;
+        // With Shift or Ctrl held Qt would move among the options itself and
+        // keep the focus on the new one, after its click handler.
         if (auto *button = qobject_cast<QRadioButton *>(watched);
             button && MoveAmongOptions(button, key->key()))
             return true;
+        if (key->modifiers() & ~Qt::KeypadModifier)
+            break;
         if (key->key() == Qt::Key_Escape) {
             ui->Command3->click();
             return true;

@@ -153,6 +153,20 @@ TEST_F(WindowTest, window_has_a_fixed_size_and_no_maximize_button)
     EXPECT_FALSE(form->windowIcon().isNull());
 }
 
+TEST_F(WindowTest, window_icon_shows_the_drawn_images_at_16_and_32_pixels)
+{
+    const QIcon icon = form->windowIcon();
+    for (int side : { 16, 32 }) {
+        ASSERT_TRUE(icon.availableSizes().contains(QSize(side, side))) << side;
+        const QImage drawn(
+            QStringLiteral(RATEDLOAD_SOURCE_DIR "/window/icons/ratedload-%1.xpm").arg(side));
+        ASSERT_FALSE(drawn.isNull());
+        EXPECT_EQ(icon.pixmap(QSize(side, side)).toImage().convertToFormat(QImage::Format_ARGB32),
+            drawn.convertToFormat(QImage::Format_ARGB32))
+            << side;
+    }
+}
+
 TEST_F(WindowTest, tooltips_begin_and_end_with_a_blank)
 {
     const QString platformTip = QStringLiteral(" The inside net platform area shall be determined "

@@ -6,6 +6,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+#include <QWheelEvent>
+
+#include <cstdlib>
 
 void WindowTest::SetUp()
 {
@@ -143,6 +146,27 @@ void WindowTest::choose(QAction *item)
     // As from the menu: the item reports its choice the way a click does.
     item->trigger();
     settle();
+}
+
+// One event a notch. The widget under the pointer gets the wheel first; what
+// it ignores goes on to its parents, as Qt does for a real wheel (and not for
+// a sent one).
+void WindowTest::turnWheel(QWidget *control, int notches)
+{
+    const QPoint centre = control->rect().center();
+    QWidget *target = control->childAt(centre) ? control->childAt(centre) : control;
+    const QPoint global = control->mapToGlobal(centre);
+    const QPoint notch(0, notches > 0 ? -120 : 120);
+    for (int n = 0; n < std::abs(notches); ++n) {
+        for (QWidget *widget = target; widget; widget = widget->parentWidget()) {
+            QWheelEvent wheel(widget->mapFromGlobal(global), global, QPoint(), notch, Qt::NoButton,
+                Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(widget, &wheel);
+            if (wheel.isAccepted() || widget->isWindow())
+                break;
+        }
+        settle();
+    }
 }
 
 QWidget *WindowTest::focused() const

@@ -81,6 +81,7 @@ protected:
     void pressEscape();
     void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     void choose(QAction *item); // from its menu
+    void turnWheel(QWidget *control, int notches); // over the control, downwards when > 0
 
     void settle();
     QWidget *focused() const;
