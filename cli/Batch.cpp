@@ -76,7 +76,8 @@ bool Blank(std::string_view line)
 
 } // namespace
 
-int RunBatch(const CarCommand &command, const Request &request, const Streams &streams)
+int RunBatch(const CarCommand &command, const Request &request, const Streams &streams,
+    const AnswerHook &hook)
 {
     const rules::Units units = request.units;
     const Options &defaults = request.options;
@@ -106,8 +107,9 @@ int RunBatch(const CarCommand &command, const Request &request, const Streams &s
         echoed.push_back(i);
     }
     const Layout layout = command.LayoutFor(defaults, names);
-    for (Column &column : command.Columns(units, layout))
-        columns.push_back(std::move(column));
+    const std::vector<Column> answerColumns = command.Columns(units, layout);
+    columns.insert(columns.end(), answerColumns.begin(), answerColumns.end());
+    const auto idColumn = std::find(names.begin(), names.end(), kIdColumn);
 
     RecordWriter writer(streams.out, request.format, columns, false);
     int status = kSuccess;
@@ -147,6 +149,17 @@ int RunBatch(const CarCommand &command, const Request &request, const Streams &s
         }
         row.insert(row.end(), answer.row.begin(), answer.row.end());
         writer.Write(row);
+        if (hook) {
+            std::optional<std::string> id;
+            if (idColumn != names.end())
+                id = cells[static_cast<std::size_t>(idColumn - names.begin())];
+            try {
+                hook({ units, options, answerColumns, answer.row, number, id });
+            } catch (const Failure &failure) {
+                Report(streams.err, where, failure, options);
+                status = WorseStatus(status, kBadInput);
+            }
+        }
     }
     writer.Finish();
     return status;

@@ -12,7 +12,9 @@ namespace ratedload::cli {
 // number and the cells of the columns that are not figures of the answer; a
 // bad line is reported with its line number, and the other lines are still
 // answered. Returns the exit status: kBadInput when any line was bad, else
-// kCheckFails when any car fails, else kSuccess.
-int RunBatch(const CarCommand &command, const Request &request, const Streams &streams);
+// kCheckFails when any car fails, else kSuccess. `hook`, if any, is called for
+// each line answered; a failure it raises is reported as the line's.
+int RunBatch(const CarCommand &command, const Request &request, const Streams &streams,
+    const AnswerHook &hook = {});
 
 } // namespace ratedload::cli
