@@ -81,6 +81,12 @@ std::string SideCaption(
     return read + " (typed " + std::string(Trimmed(typed)) + ")";
 }
 
+// An entry as given, with its unit.
+std::string Given(const std::string &text, const std::string &unit)
+{
+    return std::string(Trimmed(text)) + " " + unit;
+}
+
 std::optional<std::string> Value(const Answered &answered, std::string_view key)
 {
     for (std::size_t i = 0; i < answered.columns.size() && i < answered.row.size(); ++i) {
@@ -177,14 +183,14 @@ private:
                 { "Class of freight loading", ClassCaption(*freightClass), "", false });
         if (options.truck)
             entries.rows.push_back(
-                { "Weight of the loaded truck", std::string(Trimmed(*options.truck)), loadUnit });
+                { "Weight of the loaded truck", Given(*options.truck, loadUnit), "", false });
         if (options.load)
             entries.rows.push_back({ check ? "Rated load (plated)" : "Rated load",
-                std::string(Trimmed(*options.load)), loadUnit });
+                Given(*options.load, loadUnit), "", false });
         const rules::DimensionTexts lists = ListsOf(options, units);
         if (options.area)
-            entries.rows.push_back({ "Inside net platform area (typed)",
-                std::string(Trimmed(*options.area)), areaUnit });
+            entries.rows.push_back(
+                { "Inside net platform area (typed)", Given(*options.area, areaUnit), "", false });
         if (options.depth)
             entries.rows.push_back(
                 { "Depth", SideCaption(units, lists, 0, *options.depth), "", false });
@@ -194,7 +200,7 @@ private:
         // For area a side is given to find the other, not a platform.
         if ((load || check) && !options.area && options.depth && options.width)
             entries.rows.push_back({ "Inside net platform area, from the sides",
-                Value(answered, "area").value_or(""), areaUnit });
+                Value(answered, "area").value_or("") + " " + areaUnit, "", false });
         sheet.sections.push_back(entries);
 
         report::SheetSection rule { "Rule applied", {}, 1 };
