@@ -29,14 +29,9 @@ void Steps(const RatedLoadEntries &entries, Run &run)
         run.Add(MoveFocus { Control::AreaEntry });
     }
 
-    float area = 0;
-    if (areaTyped) {
+    if (areaTyped)
         run.Add(ClearAllEntries {});
-        area = rules::TypedArea(entries.areaText);
-    } else {
-        area = rules::AreaFromSides(units, SideOf(units, entries.lists, Row::Depth),
-            SideOf(units, entries.lists, Row::Width));
-    }
+    const float area = PlatformArea(entries);
     run.Add(Write { Field::Area, rules::SingleToText(area) });
 
     const bool passengers = CarriesPassengers(entries.type);
@@ -77,6 +72,15 @@ void Steps(const RatedLoadEntries &entries, Run &run)
 }
 
 } // namespace
+
+float PlatformArea(const RatedLoadEntries &entries)
+{
+    const rules::Units units = entries.units;
+    if (rules::AreaWasTyped(entries.areaText))
+        return rules::TypedArea(entries.areaText);
+    return rules::AreaFromSides(
+        units, SideOf(units, entries.lists, Row::Depth), SideOf(units, entries.lists, Row::Width));
+}
 
 Run MinimumRatedLoad(const RatedLoadEntries &entries)
 {

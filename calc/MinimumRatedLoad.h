@@ -22,6 +22,10 @@ struct RatedLoadEntries {
     rules::DimensionTexts lists = NoDimensions();
 };
 
+// The area that Calculate takes: the one typed, else the one formed from the
+// depth and the width.
+float PlatformArea(const RatedLoadEntries &entries);
+
 // Calculate in the minimum-rated-load mode: the area typed or formed from
 // the depth and width, the passenger or freight load with the loaded-truck
 // rule, the number of passengers, and the messages for a platform given both

@@ -148,14 +148,20 @@ struct Plan {
     std::vector<HeaderColumn> header;
     std::vector<std::size_t> echoed;
     std::vector<std::size_t> carried;
+    bool hooked; // each answer goes on to a hook too (a sheet per car)
 };
 
-// What became of one line: no car (an empty row), an error to say, or an answer.
+// What became of one line: no car (an empty row), an error to say, or an
+// answer, and for a hook what it was answered for.
 struct Outcome {
     bool skipped = false;
     std::string error;
     Row row;
     int status = kSuccess;
+    long long line = 0;
+    std::optional<std::string> id;
+    std::optional<Options> options;
+    std::size_t answerFirst = 0; // where the command's own answer starts in the row
 };
 
 Outcome AnswerLine(const Plan &plan, const CsvReader::Record &record)
@@ -187,6 +193,7 @@ Outcome AnswerLine(const Plan &plan, const CsvReader::Record &record)
         return outcome;
     }
     outcome.status = answer.status;
+    outcome.line = record.line;
     Row &row = outcome.row;
     row.reserve(1 + plan.echoed.size() + answer.row.size() + plan.carried.size());
     row.emplace_back(std::to_string(record.line));
@@ -194,11 +201,15 @@ Outcome AnswerLine(const Plan &plan, const CsvReader::Record &record)
         const HeaderColumn &column = plan.header[i];
         if (column.role == HeaderColumn::Role::Id) {
             row.emplace_back(record.cells[i]);
+            outcome.id = record.cells[i];
             continue;
         }
         const std::optional<std::string> &given = *TextOf(options, column.name);
         row.push_back(column.name == "truck" && given ? std::optional(AsWritten(*given)) : given);
     }
+    outcome.answerFirst = row.size();
+    if (plan.hooked)
+        outcome.options = std::move(options);
     for (std::optional<std::string> &value : answer.row)
         row.push_back(std::move(value));
     for (std::size_t i : plan.carried)
@@ -208,7 +219,8 @@ Outcome AnswerLine(const Plan &plan, const CsvReader::Record &record)
 
 } // namespace
 
-int RunBatch(const CarCommand &command, const Request &request, const Streams &streams)
+int RunBatch(const CarCommand &command, const Request &request, const Streams &streams,
+    const AnswerHook &hook)
 {
     Input input;
     Open(input, request, streams);
@@ -256,8 +268,8 @@ int RunBatch(const CarCommand &command, const Request &request, const Streams &s
             echoed.push_back(i);
         }
     }
-    for (Column &column : command.Columns(units, layout))
-        columns.push_back(std::move(column));
+    const std::vector<Column> answerColumns = command.Columns(units, layout);
+    columns.insert(columns.end(), answerColumns.begin(), answerColumns.end());
     std::vector<std::size_t> carried;
     for (std::size_t i = 0; i < header.size(); ++i) {
         if (header[i].role == HeaderColumn::Role::Carried) {
@@ -267,7 +279,7 @@ int RunBatch(const CarCommand &command, const Request &request, const Streams &s
         }
     }
 
-    const Plan plan { command, units, defaults, layout, header, echoed, carried };
+    const Plan plan { command, units, defaults, layout, header, echoed, carried, bool(hook) };
     RecordWriter writer(streams.out, request.format, columns, false);
     int status = kSuccess;
     // Lines are answered a chunk at a time on other threads; the answers and
@@ -287,8 +299,21 @@ int RunBatch(const CarCommand &command, const Request &request, const Streams &s
             if (!outcome.error.empty()) {
                 streams.out.flush();
                 Say(streams.err, outcome.error);
-            } else {
-                writer.Write(outcome.row);
+                continue;
+            }
+            writer.Write(outcome.row);
+            if (!hook)
+                continue;
+            // Sheets are painted here, one at a time, in the order of the lines.
+            const auto first = outcome.row.begin() + static_cast<std::ptrdiff_t>(outcome.answerFirst);
+            const Row answer(first, first + static_cast<std::ptrdiff_t>(answerColumns.size()));
+            try {
+                hook({ units, *outcome.options, answerColumns, answer, outcome.line, outcome.id });
+            } catch (const Failure &failure) {
+                streams.out.flush();
+                Report(streams.err, "line " + std::to_string(outcome.line), failure,
+                    *outcome.options);
+                status = WorseStatus(status, kBadInput);
             }
         }
     };

@@ -5,14 +5,16 @@
 
 namespace ratedload::cli {
 
-// Answers CSV read from the input: a header naming options (type, class,
-// load..., with or without "--", and an optional id column copied to the
-// answers), then one set of options per line. A cell left empty takes the
-// option given on the command line. Each line is answered with its line
-// number and the cells of the columns that are not figures of the answer; a
-// bad line is reported with its line number, and the other lines are still
-// answered. Returns the exit status: kBadInput when any line was bad, else
-// kCheckFails when any car fails, else kSuccess.
-int RunBatch(const CarCommand &command, const Request &request, const Streams &streams);
+// Answers CSV read from the input (the file after --batch, or standard
+// input): a header naming options (type, class, load..., with or without
+// "--"), an id and other columns carried through, then one car per line. A
+// cell left empty takes the option given on the command line. Each line is
+// answered with its line number, the cells of the options given and the
+// columns carried through; a bad line is reported with its line number, and
+// the other lines are still answered, in their order. Returns the worst exit
+// status of the lines (WorseStatus). `hook`, if any, is called for each line
+// answered, in order; a failure it raises is reported as the line's.
+int RunBatch(const CarCommand &command, const Request &request, const Streams &streams,
+    const AnswerHook &hook = {});
 
 } // namespace ratedload::cli

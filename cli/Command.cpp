@@ -28,17 +28,32 @@ std::vector<Registered> &Registry()
 
 int CarCommand::Run(const Request &request, const Streams &streams) const
 {
+    return RunWith(request, streams, {});
+}
+
+int CarCommand::RunWith(
+    const Request &request, const Streams &streams, const AnswerHook &hook) const
+{
     if (request.batch)
-        return RunBatch(*this, request, streams);
+        return RunBatch(*this, request, streams, hook);
     const Layout layout = LayoutFor(request.options);
     const cli::Answer answer = Calculate(request.units, request.options, layout);
     if (answer.failure) {
         Report(streams.err, "", *answer.failure, request.options);
         return kBadInput;
     }
-    RecordWriter writer(streams.out, request.format, Columns(request.units, layout), true);
+    const std::vector<Column> columns = Columns(request.units, layout);
+    RecordWriter writer(streams.out, request.format, columns, true);
     writer.Write(answer.row);
     writer.Finish();
+    if (hook) {
+        try {
+            hook({ request.units, request.options, columns, answer.row, 0, std::nullopt });
+        } catch (const Failure &failure) {
+            Report(streams.err, "", failure, request.options);
+            return kBadInput;
+        }
+    }
     return answer.status;
 }
 

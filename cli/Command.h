@@ -10,6 +10,7 @@
 #include "cli/Options.h"
 #include "cli/Output.h"
 
+#include <functional>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -50,6 +51,18 @@ struct Answer {
     int status = kSuccess; // what the answer says to the exit status
 };
 
+// One car answered, for what is written of it besides its row (a sheet).
+struct Answered {
+    rules::Units units;
+    const Options &options;
+    const std::vector<Column> &columns; // of the command's answer
+    const Row &row;
+    long long line = 0; // of a batch; 0 for one car
+    std::optional<std::string> id; // the cell of a batch's id column
+};
+// Raises Failure when it cannot do its part; the answer stands.
+using AnswerHook = std::function<void(const Answered &)>;
+
 class Command {
 public:
     virtual ~Command() = default;
@@ -63,6 +76,8 @@ public:
     virtual std::vector<std::string_view> OptionNames() const = 0;
     // Whether --batch reads its cars from CSV.
     virtual bool TakesBatch() const { return false; }
+    // Its own help for an option of the table, where the table's does not fit it.
+    virtual std::string_view OptionHelp(std::string_view) const { return {}; }
 
     virtual int Run(const Request &request, const Streams &streams) const = 0;
 };
@@ -83,6 +98,8 @@ public:
         rules::Units units, const Options &options, const Layout &layout, int &status) const = 0;
 
     int Run(const Request &request, const Streams &streams) const override;
+    // Run, with `hook` called for each car answered.
+    int RunWith(const Request &request, const Streams &streams, const AnswerHook &hook) const;
 
     // Answers one car, with any failure caught.
     cli::Answer Calculate(rules::Units units, const Options &options, const Layout &layout) const;

@@ -7,7 +7,7 @@ namespace ratedload::cli {
 
 namespace {
 
-constexpr std::array<OptionSpec, 9> kOptions { {
+constexpr std::array<OptionSpec, 18> kOptions { {
     { "type", "TYPE",
         "passenger (the default), freight or freight-passenger (a freight elevator permitted to "
         "carry passengers)",
@@ -36,6 +36,26 @@ constexpr std::array<OptionSpec, 9> kOptions { {
         &Options::loads, false },
     { "areas", "LIST", "areas: START:STOP:STEP, numbers, or both, separated by commas",
         &Options::areas, false },
+    { "sheet", "FILE", "write a calculation sheet of the car: one page of PDF", nullptr, false,
+        &Outputs::sheet },
+    { "sheet-dir", "DIR",
+        "with --batch, write a calculation sheet of each car into DIR, named after its id (else "
+        "its line number)",
+        nullptr, false, &Outputs::sheetDir },
+    { "paper", "PAPER",
+        "paper of the sheet: letter (the default in imperial units) or a4 (the default with "
+        "--metric)",
+        nullptr, false, &Outputs::paper },
+    { "site", "TEXT", "the site, for the title block of the sheet", nullptr, false,
+        &Outputs::site },
+    { "car", "CAR", "the car's name or number, for the title block of the sheet", nullptr, false,
+        nullptr, &Outputs::cars },
+    { "inspector", "NAME", "the inspector's name, for the title block of the sheet", nullptr, false,
+        &Outputs::inspector },
+    { "svg", "FILE", "write the chart as SVG", nullptr, false, &Outputs::svg },
+    { "png", "FILE", "write the chart as PNG", nullptr, false, &Outputs::png },
+    { "size", "WxH", "size of the chart in pixels (1200x800 by default)", nullptr, false,
+        &Outputs::size },
 } };
 
 } // namespace
@@ -52,13 +72,13 @@ const OptionSpec *OptionNamed(std::string_view name)
 std::optional<std::string> *TextOf(Options &options, std::string_view name)
 {
     const OptionSpec *option = OptionNamed(name);
-    return option ? &(options.*(option->text)) : nullptr;
+    return option && option->text ? &(options.*(option->text)) : nullptr;
 }
 
 const std::optional<std::string> *TextOf(const Options &options, std::string_view name)
 {
     const OptionSpec *option = OptionNamed(name);
-    return option ? &(options.*(option->text)) : nullptr;
+    return option && option->text ? &(options.*(option->text)) : nullptr;
 }
 
 } // namespace ratedload::cli

@@ -3,7 +3,7 @@
 
 // The options of the command line, in one table: it sets up the parser and
 // its help, names the columns a batch header may have, and ties each option
-// to its text in Options.
+// to its text in Options (or, for sheets and charts, in Outputs).
 
 #include "cli/Output.h"
 
@@ -30,12 +30,30 @@ struct Options {
     std::optional<std::string> areas;
 };
 
+// What one invocation writes besides its answers: calculation sheets and
+// charts. Given once for all the cars, but for the files of a --sheet-dir.
+struct Outputs {
+    std::optional<std::string> sheet;
+    std::optional<std::string> sheetDir;
+    std::optional<std::string> paper;
+    std::optional<std::string> site;
+    std::optional<std::string> inspector;
+    std::optional<std::string> svg;
+    std::optional<std::string> png;
+    std::optional<std::string> size;
+    std::vector<std::string> cars; // --car, as often as given
+};
+
 struct OptionSpec {
     std::string_view name; // without "--"
     std::string_view valueName;
     std::string_view help;
     std::optional<std::string> Options::*text;
     bool perCar; // may be a column of a batch
+    // An option of the invocation rather than of a car keeps its text here
+    // (text is then nullptr); one given any number of times, in the list.
+    std::optional<std::string> Outputs::*output = nullptr;
+    std::vector<std::string> Outputs::*outputs = nullptr;
 };
 
 // The option of that name, or nullptr.
@@ -53,6 +71,7 @@ struct Request {
     Format format = Format::Text;
     bool batch = false;
     std::string batchFile; // the file after --batch; empty or "-": standard input
+    Outputs outputs;
 };
 
 } // namespace ratedload::cli

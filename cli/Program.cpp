@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "cli/Program.h"
 
+#include "cli/Sheets.h"
+
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
@@ -74,12 +76,21 @@ void AddCommand(CLI::App &program, const Command &command, Parsed &parsed)
     parsed.app = app;
     app->group("Commands");
     app->footer(Examples(command.Examples(), command.Notes()));
-    for (std::string_view name : command.OptionNames()) {
+    std::vector<std::string_view> names = command.OptionNames();
+    const SheetMaker *sheets = RegisteredSheetMaker();
+    if (sheets && dynamic_cast<const CarCommand *>(&command)) {
+        const std::vector<std::string_view> sheetNames = sheets->OptionNames();
+        names.insert(names.end(), sheetNames.begin(), sheetNames.end());
+    }
+    for (std::string_view name : names) {
         const OptionSpec &spec = *OptionNamed(name);
-        parsed.options[name] = app->add_option("--" + std::string(name))
-                                   ->description(std::string(spec.help))
-                                   ->type_name(std::string(spec.valueName))
-                                   ->multi_option_policy(CLI::MultiOptionPolicy::Throw);
+        const std::string_view help = command.OptionHelp(name);
+        parsed.options[name]
+            = app->add_option("--" + std::string(name))
+                  ->description(std::string(help.empty() ? spec.help : help))
+                  ->type_name(std::string(spec.valueName))
+                  ->multi_option_policy(spec.outputs ? CLI::MultiOptionPolicy::TakeAll
+                                                     : CLI::MultiOptionPolicy::Throw);
     }
     CLI::Option *metric = app->add_flag("--metric", parsed.metric,
         "metric units: kilograms, square metres, metres and millimetres");
@@ -123,8 +134,15 @@ Request RequestOf(const Parsed &parsed)
     request.batch = parsed.batch && parsed.batch->count() > 0;
     request.batchFile = parsed.batchFile;
     for (const auto &[name, option] : parsed.options) {
-        if (option->count() > 0 && !option->results().empty())
-            *TextOf(request.options, name) = option->results().back();
+        if (option->count() == 0 || option->results().empty())
+            continue;
+        const OptionSpec &spec = *OptionNamed(name);
+        if (spec.text)
+            request.options.*(spec.text) = option->results().back();
+        else if (spec.output)
+            request.outputs.*(spec.output) = option->results().back();
+        else if (spec.outputs)
+            request.outputs.*(spec.outputs) = option->results();
     }
     return request;
 }
@@ -210,10 +228,11 @@ int RunProgram(const std::vector<std::string> &arguments, const Streams &given)
     program.get_formatter()->label("SUBCOMMAND", "COMMAND");
     program.footer(
         Examples({ "ratedload-cli load --area 50", "ratedload-cli area --load 2500 --depth 7ft",
-            "ratedload-cli table --loads 2000:5000:500 --format csv",
-            "ratedload-cli check --load 2500 --depth 7ft4in --width 5ft8in",
-            "ratedload-cli check --batch --format csv < fleet.csv",
-            "Run 'ratedload-cli COMMAND --help' for the options of a command." }));
+                     "ratedload-cli table --loads 2000:5000:500 --format csv",
+                     "ratedload-cli check --load 2500 --depth 7ft4in --width 5ft8in",
+                     "ratedload-cli check --batch --format csv < fleet.csv",
+                     "Run 'ratedload-cli COMMAND --help' for the options of a command." },
+            OutputsText()));
 
     const std::vector<const Command *> commands = Commands();
     std::vector<Parsed> parsed(commands.size());
@@ -236,9 +255,15 @@ int RunProgram(const std::vector<std::string> &arguments, const Streams &given)
 
     try {
         for (const Parsed &command : parsed) {
-            if (command.app->parsed())
-                return Written(
-                    command.command->Run(RequestOf(command), streams), out, watch, streams.err);
+            if (!command.app->parsed())
+                continue;
+            const Request request = RequestOf(command);
+            const auto *cars = dynamic_cast<const CarCommand *>(command.command);
+            const SheetMaker *sheets = RegisteredSheetMaker();
+            const int status = cars && sheets
+                ? cars->RunWith(request, streams, sheets->Prepare(*cars, request))
+                : command.command->Run(request, streams);
+            return Written(status, out, watch, streams.err);
         }
     } catch (const std::exception &e) {
         Say(streams.err, e.what());

@@ -6,11 +6,9 @@
 
 namespace ratedload::rules {
 
-namespace {
-
-// Whole pounds per square foot and kilograms per square metre; the metric
-// rates are constants of their own, not conversions of the imperial ones.
-double RatePerUnitArea(Units units, FreightClass freightClass)
+// The metric rates are constants of their own, not conversions of the
+// imperial ones.
+double FreightRate(Units units, FreightClass freightClass)
 {
     const bool motorVehicle = freightClass == FreightClass::B;
     if (units == Units::Imperial)
@@ -18,7 +16,10 @@ double RatePerUnitArea(Units units, FreightClass freightClass)
     return motorVehicle ? 146.0 : 244.0;
 }
 
-} // namespace
+float ClassLoad(Units units, FreightClass freightClass, float area)
+{
+    return ToSingle(area * FreightRate(units, freightClass));
+}
 
 std::optional<std::string> FreightLoad(
     Units units, FreightClass freightClass, float area, std::string_view truckText)
@@ -26,7 +27,7 @@ std::optional<std::string> FreightLoad(
     const bool truckClass = freightClass == FreightClass::C1 || freightClass == FreightClass::C2;
     if (truckClass && truckText.empty())
         return std::nullopt;
-    const float classLoad = ToSingle(area * RatePerUnitArea(units, freightClass));
+    const float classLoad = ClassLoad(units, freightClass, area);
     if (!truckClass)
         return SingleToText(classLoad);
 

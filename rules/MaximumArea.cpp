@@ -50,6 +50,11 @@ double UnroundedArea(Units units, AreaRule rule, double load)
 
 } // namespace
 
+double PassengerLoadBound(Units units)
+{
+    return (units == Units::Imperial ? kImperialPassenger : kMetricPassenger).upperLoad;
+}
+
 std::optional<double> MaximumArea(Units units, AreaRule rule, double load)
 {
     if (rule == AreaRule::None)

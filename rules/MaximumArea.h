@@ -15,4 +15,8 @@ enum class AreaRule { Passenger, FreightPassenger, ClassA, ClassB, None };
 // 4 decimal places; nothing for AreaRule::None.
 std::optional<double> MaximumArea(Units units, AreaRule rule, double load);
 
+// The greatest passenger load that takes the first root formula: 5000 lb or
+// 2269 kg.
+double PassengerLoadBound(Units units);
+
 } // namespace ratedload::rules

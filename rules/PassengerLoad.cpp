@@ -21,14 +21,20 @@ float PassengerLoad(Units units, float area)
 {
     const double a = area;
     const double squared = a * a; // exact: a has 24 significant bits
+    const bool above = area > PassengerThreshold(units);
     if (units == Units::Imperial) {
-        if (area > kImperialThreshold)
+        if (above)
             return ToSingle(0.0467 * squared + (125 * a - 1367));
         return ToSingle(0.667 * squared + 66.7 * a);
     }
-    if (area > kMetricThreshold)
+    if (above)
         return ToSingle(2.45 * squared + (610 * a - 620));
     return ToSingle(35 * squared + 325 * a);
+}
+
+float PassengerThreshold(Units units)
+{
+    return units == Units::Imperial ? kImperialThreshold : kMetricThreshold;
 }
 
 std::string PassengerCount(Units units, std::string_view loadText)

@@ -13,6 +13,12 @@
 namespace ratedload::cli::test {
 namespace {
 
+#ifdef RATEDLOAD_WITH_REPORT
+const char *const kCommands = "load, area, table, check or chart";
+#else
+const char *const kCommands = "load, area, table or check";
+#endif
+
 struct BadRow {
     const char *name;
     const char *command;
@@ -40,7 +46,7 @@ TEST_P(BadInputTest, IsRefusedOnOneLineNamingTheOption)
 INSTANTIATE_TEST_SUITE_P(Options, BadInputTest, testing::Values(
     BadRow{"UnknownOption", "load --area 50 --colour red", "--colour"},
     BadRow{"UnknownCommand", "lift --area 50", "lift"},
-    BadRow{"NoCommand", "", "load, area, table or check"},
+    BadRow{"NoCommand", "", kCommands},
     BadRow{"OptionOfAnotherCommand", "area --load 2500 --truck 500", "--truck"},
     BadRow{"RepeatedOption", "load --area 50 --area 60", "--area"},
     BadRow{"UnknownFormat", "load --area 50 --format xml", "--format"},
