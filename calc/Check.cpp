@@ -81,6 +81,11 @@ void Figures(
             answers.areaCompared = shorter;
     }
     answers.verdict = VerdictOf(answers.areaCompared, maximum, allowed);
+    // The area's verdict knows no truck: a car plated for less than the
+    // loaded truck it takes fails, whatever its area.
+    if (!platform.truckText.empty()
+        && rules::ReadNumber(platform.truckText) > rules::ReadNumber(plated.loadText))
+        answers.verdict = Verdict::Fails;
     answers.areaMargin = Difference(answers.maximumArea, answers.areaCompared);
     answers.areaMarginPercent = Percent(answers.areaMargin, answers.maximumArea);
     answers.passengers = answers.permitted.Written(Field::Passengers);

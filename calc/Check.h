@@ -14,7 +14,9 @@
 // with each side half a unit of it shorter, so that a car built from the
 // sides the maximum area gives never fails by the last digit. A larger car
 // whose area is at most 105 % of the maximum area (to 4 places) passes within
-// the 5 % allowance that the code permits for variations in car designs.
+// the 5 % allowance that the code permits for variations in car designs. The
+// maximum area knows no loaded truck: a car plated for less than the weight
+// of the loaded truck it takes fails, whatever its area.
 
 #include "calc/MaximumPlatformArea.h"
 #include "calc/MinimumRatedLoad.h"

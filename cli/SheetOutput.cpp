@@ -242,7 +242,7 @@ private:
             point = { Number(answered, "area"), Number(answered, "rated_load"),
                 report::MarkOfVerdict(verdict) };
             sheet.verdict = report::SheetVerdict { verdict, point.mark,
-                Explanation(answered, point.mark, areaUnit) };
+                Explanation(answered, point.mark, areaUnit, loadUnit) };
         } else if (load) {
             point = { Number(answered, "area"), Number(answered, "min_rated_load") };
         } else {
@@ -256,9 +256,16 @@ private:
         return sheet;
     }
 
-    static std::string Explanation(
-        const Answered &answered, report::Mark mark, const std::string &unit)
+    static std::string Explanation(const Answered &answered, report::Mark mark,
+        const std::string &unit, const std::string &loadUnit)
     {
+        const Options &options = answered.options;
+        if (mark == report::Mark::Fails && options.truck && options.load
+            && rules::ReadNumber(*options.truck) > rules::ReadNumber(*options.load))
+            return "The car is plated for " + AsWritten(*options.load) + " " + loadUnit
+                + ", less than the weight of the loaded truck it takes, "
+                + AsWritten(*options.truck) + " " + loadUnit
+                + "; it fails whatever its area, for the maximum area leaves the truck out.";
         const std::string compared = Value(answered, "area_compared").value_or("") + " " + unit;
         const std::string maximum = Value(answered, "max_area").value_or("") + " " + unit;
         const std::string allowed = Value(answered, "max_area_allowance").value_or("") + " " + unit;

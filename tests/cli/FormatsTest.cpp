@@ -116,6 +116,12 @@ INSTANTIATE_TEST_SUITE_P(CheckStatus, OutputTest, testing::Values(
         "rated_load,area,min_rated_load,load_margin,load_margin_pct,max_area,area_compared,"
         "area_margin,area_margin_pct,max_area_allowance,verdict\n"
         "2000,42.0001,2100.005,-100.005,-4.76,40,42.0001,-2.0001,-5,42,fails\n", ""},
+    // The area would pass; the truck the car takes is heavier than its plate.
+    OutputRow{"PlatedBelowItsTruck",
+        "check --type freight-passenger --truck 9000 --load 4000 --area 40 --format csv", "", 1,
+        "rated_load,area,min_rated_load,load_margin,load_margin_pct,max_area,area_compared,"
+        "area_margin,area_margin_pct,max_area_allowance,passengers,verdict\n"
+        "4000,40,9000,-5000,-55.56,42.1792,40,2.1792,5.17,44.2882,25,fails\n", ""},
     OutputRow{"FailsJson", "check --type freight --load 2000 --depth 7ft4in --width 6ft "
         "--format json", "", 1,
         "{\"rated_load\":2000,\"area\":44,\"min_rated_load\":2200,\"load_margin\":-200,"
