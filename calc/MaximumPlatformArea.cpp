@@ -64,13 +64,7 @@ bool HoldsArea(std::string_view areaText)
 
 Run MaximumPlatformArea(const MaximumAreaEntries &entries)
 {
-    Run run;
-    try {
-        Steps(entries, run);
-    } catch (const rules::RunTimeError &error) {
-        run.error = error.what();
-    }
-    return run;
+    return Trapped(Steps, entries);
 }
 
 } // namespace ratedload::calc

@@ -84,13 +84,7 @@ float PlatformArea(const RatedLoadEntries &entries)
 
 Run MinimumRatedLoad(const RatedLoadEntries &entries)
 {
-    Run run;
-    try {
-        Steps(entries, run);
-    } catch (const rules::RunTimeError &error) {
-        run.error = error.what();
-    }
-    return run;
+    return Trapped(Steps, entries);
 }
 
 } // namespace ratedload::calc

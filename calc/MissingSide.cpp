@@ -62,13 +62,7 @@ std::optional<Row> FoundRow(const Run &run)
 
 Run MissingSide(const SideEntries &entries)
 {
-    Run run;
-    try {
-        Steps(entries, run);
-    } catch (const rules::RunTimeError &error) {
-        run.error = error.what();
-    }
-    return run;
+    return Trapped(Steps, entries);
 }
 
 } // namespace ratedload::calc

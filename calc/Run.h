@@ -10,6 +10,8 @@
 #include "calc/Entries.h"
 #include "calc/Messages.h"
 
+#include "rules/RunTimeError.h"
+
 #include <optional>
 #include <string>
 #include <variant>
@@ -90,5 +92,19 @@ struct Run {
         return false;
     }
 };
+
+// Takes the steps of a procedure under its error trap: a run-time error of
+// the rules ends it at once, silently, and the steps taken before it stand.
+template <class Entries>
+Run Trapped(void (*steps)(const Entries &, Run &), const Entries &entries)
+{
+    Run run;
+    try {
+        steps(entries, run);
+    } catch (const rules::RunTimeError &error) {
+        run.error = error.what();
+    }
+    return run;
+}
 
 } // namespace ratedload::calc
