@@ -159,11 +159,14 @@ void CheckUnits(std::string_view text, const std::vector<Token> &tokens, rules::
 
 std::string FractionText(std::string_view text, const Token &token)
 {
+    const double numerator = rules::ReadNumber(token.numerator);
     const double denominator = rules::ReadNumber(token.denominator);
+    if (!std::isfinite(numerator) || !std::isfinite(denominator))
+        Refuse(text, rules::Units::Imperial, "a number beyond the range of double precision");
     if (denominator == 0.0)
         Refuse(text, rules::Units::Imperial, "a fraction with a zero denominator");
-    const double fraction = rules::ReadNumber(token.numerator) / denominator;
-    if (fraction >= 1.0)
+    const double fraction = numerator / denominator;
+    if (!(fraction < 1.0))
         Refuse(text, rules::Units::Imperial, "a fraction of an inch is less than 1, such as 1/2");
     return rules::DoubleToText(fraction);
 }
@@ -271,6 +274,8 @@ SideTexts ReadSide(std::string_view text, rules::Units units)
         if (rules::ReadNumber(side.millimetres) >= 1000)
             Refuse(text, units, "millimetres after metres are less than 1000");
     }
+    if (!std::isfinite(length))
+        Refuse(text, units, "a number beyond the range of double precision");
     if (!(length > 0))
         Refuse(text, units, "a side is longer than 0");
     return side;

@@ -121,6 +121,11 @@ INSTANTIATE_TEST_SUITE_P(Strict, BadInputTest, testing::Values(
     BadRow{"BelowTheSmallestNormal", "area --load 1e-400", "below the smallest normal"},
     BadRow{"Subnormal", "load --area 2e-310", "below the smallest normal"},
     BadRow{"ZeroSide", "load --depth 0ft --width 5ft", "--depth"},
+    BadRow{"SideBeyondDouble", "load --width 5ft --depth 1"
+        "0000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
+        "0000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
+        "00000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
+        "ft", "beyond the range of double precision"},
     BadRow{"ThirteenInches", "load --depth 7ft13in --width 5ft", "inches after feet"},
     BadRow{"FractionOfOneOrMore", "load --depth 7ft4-99/1in --width 5ft",
         "a fraction of an inch is less than 1"},
