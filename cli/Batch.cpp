@@ -9,10 +9,13 @@
 #include <cctype>
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
 #include <deque>
+#include <filesystem>
 #include <fstream>
+#include <condition_variable>
 #include <future>
+#include <mutex>
+#include <thread>
 #include <ostream>
 #include <string>
 
@@ -138,6 +141,62 @@ void Open(Input &input, const Request &request, const Streams &streams)
 // Lines answered together, and chunks answered ahead of the one written.
 constexpr std::size_t kChunk = 512;
 constexpr std::size_t kChunksAhead = 4;
+
+// Threads that answer chunks of lines for as long as the batch runs; kept,
+// so that each keeps its memory warm rather than a new one starting per chunk.
+template <class Result> class Workers {
+public:
+    Workers()
+    {
+        const unsigned count = std::max(1u, std::thread::hardware_concurrency());
+        for (unsigned i = 0; i < count; ++i)
+            threads_.emplace_back([this] { Work(); });
+    }
+    ~Workers()
+    {
+        {
+            const std::lock_guard<std::mutex> lock(mutex_);
+            stopping_ = true;
+        }
+        wake_.notify_all();
+        for (std::thread &thread : threads_)
+            thread.join();
+    }
+    Workers(const Workers &) = delete;
+    Workers &operator=(const Workers &) = delete;
+
+    void Take(std::packaged_task<Result()> task)
+    {
+        {
+            const std::lock_guard<std::mutex> lock(mutex_);
+            tasks_.push_back(std::move(task));
+        }
+        wake_.notify_one();
+    }
+
+private:
+    void Work()
+    {
+        while (true) {
+            std::packaged_task<Result()> task;
+            {
+                std::unique_lock<std::mutex> lock(mutex_);
+                wake_.wait(lock, [this] { return stopping_ || !tasks_.empty(); });
+                if (tasks_.empty())
+                    return;
+                task = std::move(tasks_.front());
+                tasks_.pop_front();
+            }
+            task();
+        }
+    }
+
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::deque<std::packaged_task<Result()>> tasks_;
+    std::vector<std::thread> threads_;
+    bool stopping_ = false;
+};
 
 // What a batch knows of its columns, the same for every line.
 struct Plan {
@@ -287,6 +346,7 @@ int RunBatch(const CarCommand &command, const Request &request, const Streams &s
     // when it is full, or when the input has nothing more for now, so that
     // lines fed one by one are answered one by one.
     std::deque<std::future<std::vector<Outcome>>> answering;
+    Workers<std::vector<Outcome>> workers;
     auto writeFirst = [&] {
         const std::vector<Outcome> outcomes = answering.front().get();
         answering.pop_front();
@@ -305,14 +365,15 @@ int RunBatch(const CarCommand &command, const Request &request, const Streams &s
             if (!hook)
                 continue;
             // Sheets are painted here, one at a time, in the order of the lines.
-            const auto first = outcome.row.begin() + static_cast<std::ptrdiff_t>(outcome.answerFirst);
+            const auto first
+                = outcome.row.begin() + static_cast<std::ptrdiff_t>(outcome.answerFirst);
             const Row answer(first, first + static_cast<std::ptrdiff_t>(answerColumns.size()));
             try {
                 hook({ units, *outcome.options, answerColumns, answer, outcome.line, outcome.id });
             } catch (const Failure &failure) {
                 streams.out.flush();
-                Report(streams.err, "line " + std::to_string(outcome.line), failure,
-                    *outcome.options);
+                Report(
+                    streams.err, "line " + std::to_string(outcome.line), failure, *outcome.options);
                 status = WorseStatus(status, kBadInput);
             }
         }
@@ -325,16 +386,19 @@ int RunBatch(const CarCommand &command, const Request &request, const Streams &s
             chunk.push_back(std::move(record));
         const bool waiting = !more || reader.WouldWait();
         if (chunk.size() >= kChunk || (waiting && !chunk.empty())) {
-            // With nothing else to do meanwhile, a chunk is answered here.
-            const auto launch
-                = waiting && answering.empty() ? std::launch::deferred : std::launch::async;
-            answering.push_back(std::async(launch, [&plan, lines = std::move(chunk)] {
+            std::packaged_task<std::vector<Outcome>()> task([&plan, lines = std::move(chunk)] {
                 std::vector<Outcome> outcomes;
                 outcomes.reserve(lines.size());
                 for (const CsvReader::Record &line : lines)
                     outcomes.push_back(AnswerLine(plan, line));
                 return outcomes;
-            }));
+            });
+            answering.push_back(task.get_future());
+            // With nothing else to do meanwhile, a chunk is answered here.
+            if (waiting && answering.size() == 1)
+                task();
+            else
+                workers.Take(std::move(task));
             chunk.clear();
         }
         while (answering.size() > kChunksAhead || (waiting && !answering.empty()))

@@ -230,22 +230,31 @@ std::vector<std::string> SplitCsvLine(std::string_view line)
     return record.cells;
 }
 
-std::string CsvField(std::string_view value)
+void AppendCsvField(std::string &line, std::string_view value)
 {
     bool quoted = !value.empty() && (IsBlank(value.front()) || IsBlank(value.back()));
     for (std::size_t i = 0; i < value.size() && !quoted; ++i) {
         const char c = value[i];
         quoted = c == ',' || c == '"' || c == '\r' || c == '\n';
     }
-    if (!quoted)
-        return std::string(value);
-    std::string field = "\"";
+    if (!quoted) {
+        line += value;
+        return;
+    }
+    line += '"';
     for (char c : value) {
         if (c == '"')
-            field += '"';
-        field += c;
+            line += '"';
+        line += c;
     }
-    return field + '"';
+    line += '"';
+}
+
+std::string CsvField(std::string_view value)
+{
+    std::string field;
+    AppendCsvField(field, value);
+    return field;
 }
 
 } // namespace ratedload::cli

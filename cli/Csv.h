@@ -70,5 +70,7 @@ std::vector<std::string> SplitCsvLine(std::string_view line);
 // A cell as written into CSV: in quotes when it holds a comma, a quote, a
 // line break or blanks at either end.
 std::string CsvField(std::string_view value);
+// The same, at the end of a line being written.
+void AppendCsvField(std::string &line, std::string_view value);
 
 } // namespace ratedload::cli

@@ -124,9 +124,9 @@ std::string CsvRecord(const std::vector<Column> &columns, const Row &row)
         const std::string &cell = *row[i];
         if (columns[i].kind == Kind::Word
             && std::string_view("=+-@\t\r").find(cell.front()) != std::string_view::npos)
-            line += CsvField('\'' + cell);
+            AppendCsvField(line, '\'' + cell);
         else
-            line += CsvField(cell);
+            AppendCsvField(line, cell);
     }
     line += '\n';
     return line;
