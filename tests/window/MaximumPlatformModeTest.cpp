@@ -43,13 +43,6 @@ protected:
         };
     }
 
-    // The address that ends the title, after the 19 blanks.
-    QString titleAddress() const
-    {
-        const QString title = form->windowTitle();
-        return title.mid(title.indexOf(QStringLiteral(" - Vostrelle")) + 12 + 19);
-    }
-
     void enterMode() { choose(menu("mnuMPA")); }
 
     void calculateFor(const QString &ratedLoad)
@@ -75,7 +68,6 @@ const QStringList kAllZero { "0", "0", "0", "0", "0", "0", "0", "0" };
 
 TEST_F(MaximumPlatformModeTest, entering_the_mode_clears_and_relabels_the_window_for_a_rated_load)
 {
-    const QString address = titleAddress();
     pick(list("C1", 0), "7");
     pick(list("C2", 0), "4");
     pick(list("C1", 1), "5");
@@ -102,10 +94,7 @@ TEST_F(MaximumPlatformModeTest, entering_the_mode_clears_and_relabels_the_window
     EXPECT_TRUE(menu("mnuMPA")->isChecked());
     EXPECT_FALSE(menu("mnuMRL")->isChecked());
     EXPECT_FALSE(form->isRatedLoadMode());
-    EXPECT_EQ(form->windowTitle(),
-        " Imperial - Maximum Platform Area - Vostrelle" + QString(19, ' ') + address);
-    EXPECT_FALSE(address.isEmpty());
-    EXPECT_FALSE(address.startsWith(' '));
+    EXPECT_EQ(form->windowTitle(), " Imperial - Maximum Platform Area - Vostrelle" + kTitleEnd);
     EXPECT_TRUE(hasFocus(text(5)));
     EXPECT_TRUE(takeMessages().isEmpty());
 }
@@ -123,7 +112,7 @@ TEST_F(MaximumPlatformModeTest, leaving_the_mode_restores_every_caption_and_stat
     EXPECT_EQ(label1(13)->text(), "Or....");
     EXPECT_TRUE(label1(13)->toolTip().isEmpty());
     EXPECT_EQ(command(1)->toolTip(), " Calculate minimum rated load ");
-    EXPECT_TRUE(form->windowTitle().startsWith(" Imperial - Minimum Rated Load - Vostrelle"));
+    EXPECT_EQ(form->windowTitle(), " Imperial - Minimum Rated Load - Vostrelle" + kTitleEnd);
     EXPECT_TRUE(hasFocus(text(5)));
 }
 

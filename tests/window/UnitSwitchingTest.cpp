@@ -18,13 +18,6 @@ const QStringList kAllZero { "0", "0", "0", "0", "0", "0", "0", "0" };
 
 class UnitSwitchingTest : public WindowTest {
 protected:
-    void SetUp() override
-    {
-        WindowTest::SetUp();
-        const QString title = form->windowTitle();
-        address = title.mid(title.indexOf(QStringLiteral(" - Vostrelle")) + 12 + 19);
-    }
-
     static QString yesNo(bool value)
     {
         return value ? QStringLiteral("yes") : QStringLiteral("no");
@@ -75,7 +68,7 @@ protected:
                 "Label1_1 and Label1_3 left: 273 273", // 4100 twips
                 "C2 C3 C4 shown: no no no no yes yes",
                 "C3 C4 tab stops: no no yes yes",
-                "title:  Metric - Minimum Rated Load - Vostrelle" + QString(19, ' ') + address,
+                "title:  Metric - Minimum Rated Load - Vostrelle" + kTitleEnd,
                 "LabelPass tooltip: " + kMetricPassTip,
                 "Option11 selected, colour: no " + black,
                 "Option12 selected, colour: yes " + red,
@@ -87,7 +80,7 @@ protected:
             "Label1_1 and Label1_3 left: 232 232", // 3480 twips
             "C2 C3 C4 shown: yes yes yes yes no no",
             "C3 C4 tab stops: yes yes no no",
-            "title:  Imperial - Minimum Rated Load - Vostrelle" + QString(19, ' ') + address,
+            "title:  Imperial - Minimum Rated Load - Vostrelle" + kTitleEnd,
             "LabelPass tooltip: " + kImperialPassTip,
             "Option11 selected, colour: yes " + red,
             "Option12 selected, colour: no " + black,
@@ -110,8 +103,6 @@ protected:
         }
         return names;
     }
-
-    QString address;
 };
 
 const QStringList kImperialTabs { "C1_0", "C2_0", "C3_0", "C1_1", "C2_1", "C3_1", "Command1" };
@@ -264,14 +255,12 @@ TEST_F(UnitSwitchingTest, in_the_maximum_platform_area_mode_a_switch_keeps_the_m
     EXPECT_EQ(label1(6)->text(), "Maximum inside net platform area:");
     EXPECT_FALSE(text(3)->isVisible());
     EXPECT_TRUE(text(5)->text().isEmpty());
-    EXPECT_EQ(form->windowTitle(),
-        " Metric - Maximum Platform Area - Vostrelle" + QString(19, ' ') + address);
+    EXPECT_EQ(form->windowTitle(), " Metric - Maximum Platform Area - Vostrelle" + kTitleEnd);
 
     pressKey(Qt::Key_I, Qt::ControlModifier);
     EXPECT_EQ(label1(12)->text(), "Pounds");
     EXPECT_EQ(label1(7)->text(), "Square Feet");
-    EXPECT_EQ(form->windowTitle(),
-        " Imperial - Maximum Platform Area - Vostrelle" + QString(19, ' ') + address);
+    EXPECT_EQ(form->windowTitle(), " Imperial - Maximum Platform Area - Vostrelle" + kTitleEnd);
     EXPECT_TRUE(hasFocus(text(5)));
 }
 

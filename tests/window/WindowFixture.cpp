@@ -33,9 +33,13 @@ void WindowTest::openWindow()
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
 }
 
+// A message box that a test did not take and look at is one nobody expected.
 void WindowTest::TearDown()
 {
     answerer.stop();
+    for (const Message &message : messages)
+        ADD_FAILURE() << "a message box nobody expected: " << message.title.toStdString() << ": "
+                      << message.text.toStdString();
     form.reset();
 }
 

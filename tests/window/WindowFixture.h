@@ -96,5 +96,8 @@ private:
     QTimer answerer;
 };
 
+// Every window title ends in 19 blanks and the contact address.
+const QString kTitleEnd = QString(19, u' ') + QStringLiteral("ratedload@vostrelle.example");
+
 const QString kCalculateTitle = QStringLiteral("Minimum Rated Load");
 const QString kAreaTitle = QStringLiteral("Maximum Inside Net Platform Area");
