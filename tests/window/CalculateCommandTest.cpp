@@ -246,6 +246,28 @@ TEST_F(WindowTest, typing_an_area_empties_the_answers_and_resets_every_list)
     EXPECT_EQ(text(5)->text(), "3");
 }
 
+// What the calculation did before the overflow stays done: the message and
+// the lists set back, or the area written.
+TEST_F(WindowTest, an_overflow_ends_the_calculation_where_it_stands)
+{
+    typeInto(text(5), "1E39");
+    pick(list("C1", 0), "7");
+    pressEnter();
+    const auto shown = takeMessages();
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_EQ(
+        shown[0].text, "Please enter the platform area or the depth and width ...but not both.");
+    EXPECT_EQ(listTexts(), kZeros);
+    EXPECT_EQ(answersOf(*form), QStringList({ "", "", "" }));
+    EXPECT_EQ(text(5)->text(), "1E39");
+
+    clearAndType(text(5), "1E20");
+    pressEnter();
+    EXPECT_TRUE(takeMessages().isEmpty());
+    EXPECT_EQ(answersOf(*form), QStringList({ "1E+20", "", "" }));
+    EXPECT_EQ(text(5)->text(), "1E20");
+}
+
 TEST_F(WindowTest, an_overflowing_sum_of_the_lists_ends_the_calculation_silently)
 {
     choose(menu("mnuMetric"));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "tests/window/WindowFixture.h"
 
+#include <QAbstractItemView>
 #include <QTest>
 
 namespace {
@@ -49,6 +50,20 @@ TEST_F(WindowTest, one_character_typed_into_any_list_empties_the_answers)
             typeKeys("1");
             EXPECT_EQ(answersOf(*form), kNoAnswers) << array << "_" << row;
         }
+    }
+}
+
+TEST_F(WindowTest, one_character_typed_into_a_millimetre_list_empties_the_answers)
+{
+    choose(menu("mnuMetric"));
+    for (int row = 0; row < 2; ++row) {
+        typeInto(text(5), "4.65");
+        pressEnter();
+        ASSERT_EQ(answersOf(*form), QStringList({ "4.65", "2268.038", "31" }));
+        click(list("C4", row));
+        pressKey(Qt::Key_End);
+        typeKeys("1");
+        EXPECT_EQ(answersOf(*form), kNoAnswers) << "C4_" << row;
     }
 }
 
@@ -116,27 +131,47 @@ TEST_F(WindowTest, reset_all_empties_every_box_and_list_but_keeps_the_choices)
     EXPECT_TRUE(text(5)->text().isEmpty());
 }
 
-// The message box takes the focus from the window and gives it back; that is
-// no leaving or entering of a list. Here a found side is on show while the
-// focus stays in the width row: entering that list would clear the found
-// side, a message box over it must not.
-TEST_F(WindowTest, focus_returning_after_a_message_box_is_no_entering_of_a_list)
-{
-    pressKey(Qt::Key_A, Qt::ControlModifier);
-    typeInto(text(5), "2500");
-    click(list("C1", 1));
-    pressKey(Qt::Key_End);
-    pressKey(Qt::Key_Backspace);
-    typeKeys("5");
-    pressEnter();
-    ASSERT_TRUE(form->isDimensionFound());
-    ASSERT_TRUE(takeMessages().isEmpty());
-    ASSERT_TRUE(hasFocus(list("C1", 1)));
+// A message box or a list's own drop-down takes the focus from a list and
+// gives it back; that is no leaving or entering of the list. Here a found
+// side is on show while the focus stays in the width row: entering that list
+// would clear the found side, a message box or the drop-down must not.
+class FocusComingBackTest : public WindowTest {
+protected:
+    void findTheDepthFromTheWidth()
+    {
+        pressKey(Qt::Key_A, Qt::ControlModifier);
+        typeInto(text(5), "2500");
+        click(list("C1", 1));
+        pressKey(Qt::Key_End);
+        pressKey(Qt::Key_Backspace);
+        typeKeys("5");
+        pressEnter();
+        ASSERT_TRUE(form->isDimensionFound());
+        ASSERT_TRUE(takeMessages().isEmpty());
+        ASSERT_TRUE(hasFocus(list("C1", 1)));
+    }
+};
 
+TEST_F(FocusComingBackTest, after_a_message_box_is_no_entering_of_a_list)
+{
+    findTheDepthFromTheWidth();
     pressEnter(); // both sides now given
     const auto shown = takeMessages();
     ASSERT_EQ(shown.size(), 1);
     EXPECT_EQ(shown[0].text, "        Please enter only one dimension.");
     EXPECT_TRUE(form->isDimensionFound());
+    EXPECT_TRUE(hasFocus(list("C1", 1)));
+}
+
+TEST_F(FocusComingBackTest, from_the_drop_down_is_no_entering_of_the_list)
+{
+    findTheDepthFromTheWidth();
+    const QStringList found = listTexts();
+    pressKey(Qt::Key_Down, Qt::AltModifier);
+    ASSERT_TRUE(list("C1", 1)->view()->isVisible());
+    pressEscape();
+    ASSERT_FALSE(list("C1", 1)->view()->isVisible());
+    EXPECT_TRUE(form->isDimensionFound());
+    EXPECT_EQ(listTexts(), found);
     EXPECT_TRUE(hasFocus(list("C1", 1)));
 }

@@ -99,6 +99,18 @@ TEST_F(MaximumPlatformModeTest, entering_the_mode_clears_and_relabels_the_window
     EXPECT_TRUE(takeMessages().isEmpty());
 }
 
+TEST_F(MaximumPlatformModeTest, a_class_sets_the_lists_back_and_puts_the_focus_in_the_load)
+{
+    enterMode();
+    click(option(2));
+    for (int n : { 4, 5, 7, 6 }) {
+        typeInto(list("C1", 1), "5");
+        click(option(n));
+        EXPECT_EQ(listTexts(), kAllZero) << "Option" << n;
+        EXPECT_TRUE(hasFocus(text(5))) << "Option" << n;
+    }
+}
+
 TEST_F(MaximumPlatformModeTest, leaving_the_mode_restores_every_caption_and_state)
 {
     const QStringList atStart = modeState();
