@@ -6,7 +6,6 @@
 #include "cli/Text.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <deque>
@@ -321,7 +320,8 @@ int RunBatch(const CarCommand &command, const Request &request, const Streams &s
         if (column.role == HeaderColumn::Role::Id
             || (column.role == HeaderColumn::Role::Option && IsEchoed(column.name))) {
             std::string title = column.name;
-            title[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(title[0])));
+            if (title[0] >= 'a' && title[0] <= 'z')
+                title[0] = static_cast<char>(title[0] - 'a' + 'A');
             columns.push_back(Column { column.name, title, title, "",
                 column.name == "truck" ? Kind::Number : Kind::Word });
             echoed.push_back(i);

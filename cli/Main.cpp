@@ -4,11 +4,15 @@
 
 #include "cli/Program.h"
 
+#include <clocale>
 #include <iostream>
 #include <unistd.h>
 
 int main(int argc, char **argv)
 {
+    // The user's locale, as every program takes it; the figures are read and
+    // written by the rules, with "." whatever it says.
+    std::setlocale(LC_ALL, "");
     // Standard input and output go only through the C++ streams.
     std::ios::sync_with_stdio(false);
     const std::vector<std::string> arguments(argv + 1, argv + argc);

@@ -2,11 +2,11 @@
 #include "cli/Sides.h"
 
 #include "cli/Failure.h"
+#include "cli/Text.h"
 
 #include "rules/NumberText.h"
 
 #include <array>
-#include <cctype>
 #include <cmath>
 #include <vector>
 
@@ -34,7 +34,7 @@ bool IsDigit(char c)
 
 bool IsLetter(char c)
 {
-    return std::isalpha(static_cast<unsigned char>(c)) != 0;
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
 Unit UnitNamed(const std::string &word)
@@ -107,7 +107,8 @@ std::vector<Token> Tokens(std::string_view text, rules::Units units)
             std::string word;
             if (IsLetter(c)) {
                 while (IsLetter(at(pos)))
-                    word += static_cast<char>(std::tolower(static_cast<unsigned char>(at(pos++))));
+                    word += at(pos++);
+                word = Lower(word);
             } else {
                 word = std::string(1, c);
                 ++pos;

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <cctype>
 #include <string>
 #include <string_view>
 
@@ -17,12 +16,15 @@ inline std::string_view Trimmed(std::string_view text)
     return text.substr(first, last - first + 1);
 }
 
-// The text in lower case, for names given in any case.
+// The text in lower case, for names given in any case: ASCII letters only,
+// whatever the user's locale makes of other bytes, or of 'I'.
 inline std::string Lower(std::string_view text)
 {
     std::string lower(text);
-    for (char &c : lower)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (char &c : lower) {
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    }
     return lower;
 }
 

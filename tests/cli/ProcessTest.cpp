@@ -6,8 +6,22 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
+#include <locale.h>
+
 namespace ratedload::cli::test {
 namespace {
+
+// The system's text of an error in the language of the program's locale.
+std::string SystemError(int error)
+{
+    const locale_t german = newlocale(LC_ALL_MASK, "de_DE.UTF-8", nullptr);
+    const std::string text = german ? strerror_l(error, german) : std::strerror(error);
+    if (german)
+        freelocale(german);
+    return text;
+}
 
 TEST(ProcessTest, AnswersOnStandardOutputWithThePointOfTheRules)
 {
@@ -38,8 +52,9 @@ TEST(ProcessTest, AFailedWriteIsSaid)
 {
     const Ran ran = RunCliProcess(Words("table --loads 1:100000:1"), "", "/dev/full");
     EXPECT_EQ(ran.status, 2);
-    EXPECT_EQ(ran.err, "ratedload-cli: cannot write the answers to standard output: No space left "
-                       "on device\n");
+    EXPECT_EQ(ran.err,
+        "ratedload-cli: cannot write the answers to standard output: " + SystemError(ENOSPC)
+            + "\n");
 }
 
 } // namespace

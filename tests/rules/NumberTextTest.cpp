@@ -93,17 +93,34 @@ INSTANTIATE_TEST_SUITE_P(Refused, StrictNumberRefusalTest,
                          testing::Values("", "  ", "abc", "12abc", "1 2", "1,5", "1E999", ".", "-"));
 
 TEST(StrictNumberTest, ReadsBackEveryTextTheProgramWrites) {
-    const float singles[] = {0.0f, -0.0f, 50.0f, 0.5f, -0.5f, 12345678.0f, 1e-5f, 0.0001f,
-                             41.555557f, FLT_MAX, -FLT_MAX, FLT_MIN, 1e-30f};
-    for (float value : singles) {
+    // A text reads back to the value written, to within half a unit of its
+    // last digit; exactly where the value needs no more digits than it has.
+    // Written again, what was read gives the same text.
+    const float exactSingles[] = {0.0f, -0.0f, 50.0f, 0.5f, -0.5f, 1e-5f, 0.0001f,
+                                  1234567.0f, 4989.167f, 1e-30f};
+    for (float value : exactSingles) {
         const std::string text = SingleToText(value);
-        EXPECT_NO_THROW(EXPECT_EQ(StrictNumber(text), ReadNumber(text)) << text) << text;
+        EXPECT_EQ(ToSingle(StrictNumber(text)), value) << text;
     }
-    const double doubles[] = {0.0, -0.0, 1234.56789, 3000000000.0, 1e-5, -0.3333,
-                              1e300, -1e-300, 0.1 + 0.2};
-    for (double value : doubles) {
+    const struct { float value; double halfUnit; } roundedSingles[] = {
+        {41.555557f, 5e-6}, {12345678.0f, 5}, {FLT_MAX, 5e31}, {-FLT_MAX, 5e31}, {FLT_MIN, 5e-45}};
+    for (const auto &[value, halfUnit] : roundedSingles) {
+        const std::string text = SingleToText(value);
+        EXPECT_LE(std::fabs(StrictNumber(text) - value), halfUnit) << text;
+        EXPECT_EQ(SingleToText(ToSingle(StrictNumber(text))), text);
+    }
+    const double exactDoubles[] = {0.0, -0.0, 1234.56789, 3000000000.0, 1e-5, -0.3333,
+                                   0.123456789012345, 1e300, -1e-300};
+    for (double value : exactDoubles) {
         const std::string text = DoubleToText(value);
-        EXPECT_NO_THROW(EXPECT_EQ(StrictNumber(text), ReadNumber(text)) << text) << text;
+        EXPECT_EQ(StrictNumber(text), value) << text;
+    }
+    const struct { double value; double halfUnit; } roundedDoubles[] = {
+        {0.30000000000000004, 5e-16}, {2.718281828459045, 5e-15}, {-1.2345678901234567e200, 5e185}};
+    for (const auto &[value, halfUnit] : roundedDoubles) {
+        const std::string text = DoubleToText(value);
+        EXPECT_LE(std::fabs(StrictNumber(text) - value), halfUnit) << text;
+        EXPECT_EQ(DoubleToText(StrictNumber(text)), text);
     }
 }
 
