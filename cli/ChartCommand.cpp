@@ -153,11 +153,11 @@ public:
                 "--batch reads CSV lines from standard input; redirect a file or a pipe to it");
             return kBadInput;
         }
-        report::ChartSpec spec;
-        spec.units = request.units;
-        spec.type = TypeOf(request.options.type);
-        spec.freightClass = ClassOf(request.options.freightClass, spec.type);
-        std::tie(spec.fromArea, spec.toArea) = RangeOf(request.options.areas, request.units);
+        report::ChartContent content;
+        content.units = request.units;
+        content.type = TypeOf(request.options.type);
+        content.freightClass = ClassOf(request.options.freightClass, content.type);
+        std::tie(content.fromArea, content.toArea) = RangeOf(request.options.areas, request.units);
         const Size size = SizeOf(outputs.size);
 
         int status = kSuccess;
@@ -176,7 +176,7 @@ public:
                 Report(streams.err, "--car " + car, *answer.failure, options);
                 return kBadInput;
             }
-            spec.points.push_back(PointOf(check.Columns(request.units, layout), answer.row));
+            content.points.push_back(PointOf(check.Columns(request.units, layout), answer.row));
         }
         if (request.batch) {
             Request cars = request;
@@ -185,8 +185,8 @@ public:
             std::ostream nowhere(&discard);
             const Streams quiet { streams.in, nowhere, streams.err, streams.inputIsTerminal };
             const int batch = RunBatch(check, cars, quiet, [&](const Answered &answered) {
-                CheckSameKind(spec, answered.options);
-                spec.points.push_back(PointOf(answered.columns, answered.row));
+                CheckSameKind(content, answered.options);
+                content.points.push_back(PointOf(answered.columns, answered.row));
             });
             if (batch == kBadInput)
                 status = kBadInput;
@@ -195,11 +195,11 @@ public:
         try {
             const report::PaintingSession session;
             if (outputs.svg)
-                Write(
-                    "svg", [&] { report::WriteSvg(*outputs.svg, spec, size.width, size.height); });
+                Write("svg",
+                    [&] { report::WriteSvg(*outputs.svg, content, size.width, size.height); });
             if (outputs.png)
-                Write(
-                    "png", [&] { report::WritePng(*outputs.png, spec, size.width, size.height); });
+                Write("png",
+                    [&] { report::WritePng(*outputs.png, content, size.width, size.height); });
         } catch (const rules::RunTimeError &error) {
             Refuse("areas",
                 std::string("a load of the curve is beyond single precision (") + error.what()
@@ -219,17 +219,17 @@ private:
     }
 
     // A car of another type or class would be read against a curve not its own.
-    static void CheckSameKind(const report::ChartSpec &spec, const Options &options)
+    static void CheckSameKind(const report::ChartContent &content, const Options &options)
     {
         const calc::ElevatorType type = TypeOf(options.type);
-        if (type != spec.type)
+        if (type != content.type)
             Refuse("type",
-                "the chart is of " + std::string(TypeName(spec.type)) + " elevators; this car is "
-                    + std::string(TypeName(type)));
+                "the chart is of " + std::string(TypeName(content.type))
+                    + " elevators; this car is " + std::string(TypeName(type)));
         const auto freightClass = ClassOf(options.freightClass, type);
-        if (freightClass != spec.freightClass)
+        if (freightClass != content.freightClass)
             Refuse("class",
-                "the chart is of class " + std::string(ClassName(*spec.freightClass))
+                "the chart is of class " + std::string(ClassName(*content.freightClass))
                     + "; this car is class " + std::string(ClassName(*freightClass)));
     }
 };

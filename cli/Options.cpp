@@ -7,7 +7,7 @@ namespace ratedload::cli {
 
 namespace {
 
-constexpr std::array<OptionSpec, 18> kOptions { {
+constexpr std::array<OptionEntry, 18> kOptions { {
     { "type", "TYPE",
         "passenger (the default), freight or freight-passenger (a freight elevator permitted to "
         "carry passengers)",
@@ -60,9 +60,9 @@ constexpr std::array<OptionSpec, 18> kOptions { {
 
 } // namespace
 
-const OptionSpec *OptionNamed(std::string_view name)
+const OptionEntry *OptionNamed(std::string_view name)
 {
-    for (const OptionSpec &option : kOptions) {
+    for (const OptionEntry &option : kOptions) {
         if (option.name == name)
             return &option;
     }
@@ -71,13 +71,13 @@ const OptionSpec *OptionNamed(std::string_view name)
 
 std::optional<std::string> *TextOf(Options &options, std::string_view name)
 {
-    const OptionSpec *option = OptionNamed(name);
+    const OptionEntry *option = OptionNamed(name);
     return option && option->text ? &(options.*(option->text)) : nullptr;
 }
 
 const std::optional<std::string> *TextOf(const Options &options, std::string_view name)
 {
-    const OptionSpec *option = OptionNamed(name);
+    const OptionEntry *option = OptionNamed(name);
     return option && option->text ? &(options.*(option->text)) : nullptr;
 }
 

@@ -44,7 +44,7 @@ struct Outputs {
     std::vector<std::string> cars; // --car, as often as given
 };
 
-struct OptionSpec {
+struct OptionEntry {
     std::string_view name; // without "--"
     std::string_view valueName;
     std::string_view help;
@@ -57,7 +57,7 @@ struct OptionSpec {
 };
 
 // The option of that name, or nullptr.
-const OptionSpec *OptionNamed(std::string_view name);
+const OptionEntry *OptionNamed(std::string_view name);
 
 // The text of an option of that name in `options`, or nullptr for a name
 // that is no option.

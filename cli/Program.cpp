@@ -83,14 +83,14 @@ void AddCommand(CLI::App &program, const Command &command, Parsed &parsed)
         names.insert(names.end(), sheetNames.begin(), sheetNames.end());
     }
     for (std::string_view name : names) {
-        const OptionSpec &spec = *OptionNamed(name);
+        const OptionEntry &entry = *OptionNamed(name);
         const std::string_view help = command.OptionHelp(name);
         parsed.options[name]
             = app->add_option("--" + std::string(name))
-                  ->description(std::string(help.empty() ? spec.help : help))
-                  ->type_name(std::string(spec.valueName))
-                  ->multi_option_policy(spec.outputs ? CLI::MultiOptionPolicy::TakeAll
-                                                     : CLI::MultiOptionPolicy::Throw);
+                  ->description(std::string(help.empty() ? entry.help : help))
+                  ->type_name(std::string(entry.valueName))
+                  ->multi_option_policy(entry.outputs ? CLI::MultiOptionPolicy::TakeAll
+                                                      : CLI::MultiOptionPolicy::Throw);
     }
     CLI::Option *metric = app->add_flag("--metric", parsed.metric,
         "metric units: kilograms, square metres, metres and millimetres");
@@ -136,13 +136,13 @@ Request RequestOf(const Parsed &parsed)
     for (const auto &[name, option] : parsed.options) {
         if (option->count() == 0 || option->results().empty())
             continue;
-        const OptionSpec &spec = *OptionNamed(name);
-        if (spec.text)
-            request.options.*(spec.text) = option->results().back();
-        else if (spec.output)
-            request.outputs.*(spec.output) = option->results().back();
-        else if (spec.outputs)
-            request.outputs.*(spec.outputs) = option->results();
+        const OptionEntry &entry = *OptionNamed(name);
+        if (entry.text)
+            request.options.*(entry.text) = option->results().back();
+        else if (entry.output)
+            request.outputs.*(entry.output) = option->results().back();
+        else if (entry.outputs)
+            request.outputs.*(entry.outputs) = option->results();
     }
     return request;
 }

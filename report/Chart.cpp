@@ -31,9 +31,9 @@ const QColor kPlatform(0x00, 0x00, 0x00);
 
 constexpr int kMostTicks = 10;
 
-std::string TypeText(const ChartSpec &spec)
+std::string TypeText(const ChartContent &content)
 {
-    switch (spec.type) {
+    switch (content.type) {
     case calc::ElevatorType::Passenger:
         return "a passenger elevator";
     case calc::ElevatorType::FreightPassenger:
@@ -42,15 +42,15 @@ std::string TypeText(const ChartSpec &spec)
         break;
     }
     static constexpr const char *kClasses[] = { "A", "B", "C1", "C2", "C3" };
-    const auto freightClass = spec.freightClass.value_or(rules::FreightClass::A);
+    const auto freightClass = content.freightClass.value_or(rules::FreightClass::A);
     return std::string("a freight elevator, class ") + kClasses[static_cast<int>(freightClass)]
         + ",";
 }
 
-QString Title(const ChartSpec &spec)
+QString Title(const ChartContent &content)
 {
     return QString::fromStdString(
-        "Minimum rated load of " + TypeText(spec) + " against its inside net platform area");
+        "Minimum rated load of " + TypeText(content) + " against its inside net platform area");
 }
 
 QString Text(const std::string &text)
@@ -93,14 +93,14 @@ QString TickText(double value)
     return Text(rules::DoubleToText(value));
 }
 
-std::string AreaUnit(const ChartSpec &spec)
+std::string AreaUnit(const ChartContent &content)
 {
-    return std::string(calc::AreaUnit(spec.units));
+    return std::string(calc::AreaUnit(content.units));
 }
 
-std::string LoadUnit(const ChartSpec &spec)
+std::string LoadUnit(const ChartContent &content)
 {
-    return std::string(calc::LoadUnit(spec.units));
+    return std::string(calc::LoadUnit(content.units));
 }
 
 // The legend: a sample of each line and mark drawn, and what it stands for.
@@ -131,7 +131,7 @@ QString MarkText(Mark mark, int count, bool single)
     return single ? QString::fromUtf8(what) : QStringLiteral("%1 (%2)").arg(what).arg(count);
 }
 
-std::vector<LegendItem> LegendOf(const ChartSpec &spec, const calc::LoadCurve &curve)
+std::vector<LegendItem> LegendOf(const ChartContent &content, const calc::LoadCurve &curve)
 {
     std::vector<LegendItem> items;
     items.push_back({ LegendItem::kCurve, Mark::Passes,
@@ -139,20 +139,20 @@ std::vector<LegendItem> LegendOf(const ChartSpec &spec, const calc::LoadCurve &c
     if (curve.threshold && curve.pieces.size() > 1) {
         const calc::CurvePoint &at = curve.pieces.front().back();
         const calc::CurvePoint &above = curve.pieces.back().front();
-        const std::string unit = LoadUnit(spec);
+        const std::string unit = LoadUnit(content);
         items.push_back({ LegendItem::kThreshold, Mark::Passes,
             Text("Threshold " + rules::SingleToText(static_cast<float>(*curve.threshold)) + " "
-                + AreaUnit(spec) + ": " + rules::SingleToText(static_cast<float>(at.load)) + " "
+                + AreaUnit(content) + ": " + rules::SingleToText(static_cast<float>(at.load)) + " "
                 + unit + " at it, " + rules::SingleToText(static_cast<float>(above.load)) + " "
                 + unit + " just above; the formulas do not join") });
     }
     for (const Mark mark :
         { Mark::Passes, Mark::PassesWithinAllowance, Mark::Fails, Mark::Platform }) {
-        const auto count = std::count_if(spec.points.begin(), spec.points.end(),
+        const auto count = std::count_if(content.points.begin(), content.points.end(),
             [mark](const ChartPoint &point) { return point.mark == mark; });
         if (count > 0)
             items.push_back({ LegendItem::kMark, mark,
-                MarkText(mark, static_cast<int>(count), spec.points.size() == 1) });
+                MarkText(mark, static_cast<int>(count), content.points.size() == 1) });
     }
     return items;
 }
@@ -315,17 +315,17 @@ QRectF PictureFrame(int width, int height)
 }
 
 ChartLayout LayOutChart(
-    const QPaintDevice &device, const QRectF &frame, const ChartSpec &spec, const QFont &font)
+    const QPaintDevice &device, const QRectF &frame, const ChartContent &content, const QFont &font)
 {
     const QFontMetricsF metrics(font, &device);
     const QFontMetricsF titleMetrics(TitleFont(font), &device);
     ChartLayout layout;
     layout.frame = frame;
 
-    double fromArea = spec.fromArea;
-    double toArea = spec.toArea;
+    double fromArea = content.fromArea;
+    double toArea = content.toArea;
     bool widened = false;
-    for (const ChartPoint &point : spec.points) {
+    for (const ChartPoint &point : content.points) {
         if (point.area < fromArea) {
             fromArea = std::min(point.area, 0.0);
             widened = true;
@@ -341,8 +341,8 @@ ChartLayout LayOutChart(
     const double roughWidth = frame.width() * 0.85;
     const int areaTicks = static_cast<int>(roughWidth / (metrics.horizontalAdvance("00000") * 1.8));
     layout.areas = AxisOf(fromArea, toArea, areaTicks, widened);
-    layout.curve = calc::LoadCurveOf(
-        spec.units, spec.type, spec.freightClass, layout.areas.low, layout.areas.high, 400);
+    layout.curve = calc::LoadCurveOf(content.units, content.type, content.freightClass,
+        layout.areas.low, layout.areas.high, 400);
 
     double lowest = 0;
     double highest = 0;
@@ -352,12 +352,12 @@ ChartLayout LayOutChart(
             highest = std::max(highest, point.load);
         }
     }
-    for (const ChartPoint &point : spec.points) {
+    for (const ChartPoint &point : content.points) {
         lowest = std::min(lowest, point.load);
         highest = std::max(highest, point.load);
     }
 
-    const std::vector<LegendItem> legend = LegendOf(spec, layout.curve);
+    const std::vector<LegendItem> legend = LegendOf(content, layout.curve);
     const double legendHeight
         = FlowLegend(legend, metrics, frame.left(), 0, frame.width() - 2 * gap).height;
     const double bottom = frame.bottom() - legendHeight - gap
@@ -379,9 +379,10 @@ ChartLayout LayOutChart(
     return layout;
 }
 
-void DrawChart(QPainter &painter, const QRectF &frame, const ChartSpec &spec, const QFont &font)
+void DrawChart(
+    QPainter &painter, const QRectF &frame, const ChartContent &content, const QFont &font)
 {
-    const ChartLayout layout = LayOutChart(*painter.device(), frame, spec, font);
+    const ChartLayout layout = LayOutChart(*painter.device(), frame, content, font);
     const QFontMetricsF metrics(font, painter.device());
     const QRectF &plot = layout.plot;
     const double gap = Gap(metrics);
@@ -393,7 +394,7 @@ void DrawChart(QPainter &painter, const QRectF &frame, const ChartSpec &spec, co
     painter.setPen(Qt::black);
     painter.drawText(QRectF(frame.left(), frame.top(), frame.width(),
                          QFontMetricsF(TitleFont(font), painter.device()).height()),
-        Qt::AlignLeft | Qt::AlignVCenter, Title(spec));
+        Qt::AlignLeft | Qt::AlignVCenter, Title(content));
     painter.setFont(font);
 
     // The grid, then the axes with their values and titles.
@@ -428,12 +429,13 @@ void DrawChart(QPainter &painter, const QRectF &frame, const ChartSpec &spec, co
     }
     const double areaTitleTop = plot.bottom() + tick + gap + metrics.height();
     painter.drawText(QRectF(plot.left(), areaTitleTop, plot.width(), metrics.height()),
-        Qt::AlignHCenter | Qt::AlignTop, Text("Inside net platform area (" + AreaUnit(spec) + ")"));
+        Qt::AlignHCenter | Qt::AlignTop,
+        Text("Inside net platform area (" + AreaUnit(content) + ")"));
     painter.save();
     painter.translate(frame.left(), plot.center().y());
     painter.rotate(-90);
     painter.drawText(QRectF(-plot.height() / 2, 0, plot.height(), metrics.height()),
-        Qt::AlignHCenter | Qt::AlignTop, Text("Minimum rated load (" + LoadUnit(spec) + ")"));
+        Qt::AlignHCenter | Qt::AlignTop, Text("Minimum rated load (" + LoadUnit(content) + ")"));
     painter.restore();
 
     // The curve and the threshold, inside the axes.
@@ -455,7 +457,7 @@ void DrawChart(QPainter &painter, const QRectF &frame, const ChartSpec &spec, co
     if (layout.curve.threshold) {
         const double x = layout.Map(*layout.curve.threshold, 0).x();
         const QString text = Text(rules::SingleToText(static_cast<float>(*layout.curve.threshold))
-            + " " + AreaUnit(spec));
+            + " " + AreaUnit(content));
         const double width = metrics.horizontalAdvance(text) + gap;
         const bool leftOfLine = x + gap + width > plot.right();
         const QRectF label(leftOfLine ? x - gap / 2 - width : x + gap / 2, plot.top() + gap / 2,
@@ -466,11 +468,11 @@ void DrawChart(QPainter &painter, const QRectF &frame, const ChartSpec &spec, co
     }
 
     const double radius = MarkRadius(metrics);
-    for (const ChartPoint &point : spec.points)
+    for (const ChartPoint &point : content.points)
         DrawMark(painter, layout.Map(point.area, point.load), point.mark, radius);
 
     // The legend, under the title of the areas.
-    const std::vector<LegendItem> legend = LegendOf(spec, layout.curve);
+    const std::vector<LegendItem> legend = LegendOf(content, layout.curve);
     const LegendGeometry geometry = FlowLegend(legend, metrics, frame.left(),
         areaTitleTop + metrics.height() + gap, frame.width() - 2 * gap);
     for (std::size_t i = 0; i < legend.size(); ++i) {

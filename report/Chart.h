@@ -40,11 +40,12 @@ struct ChartLayout {
 QFont ChartFont();
 
 // Raises rules::RunTimeError where a load of the curve is beyond single precision.
-ChartLayout LayOutChart(
-    const QPaintDevice &device, const QRectF &frame, const ChartSpec &spec, const QFont &font);
+ChartLayout LayOutChart(const QPaintDevice &device, const QRectF &frame,
+    const ChartContent &content, const QFont &font);
 
 // Draws the chart into the frame, with the font at the size of its plain text.
-void DrawChart(QPainter &painter, const QRectF &frame, const ChartSpec &spec, const QFont &font);
+void DrawChart(
+    QPainter &painter, const QRectF &frame, const ChartContent &content, const QFont &font);
 
 // A car's mark, its shape and colour, centred on a point.
 void DrawMark(QPainter &painter, const QPointF &at, Mark mark, double radius);

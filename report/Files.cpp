@@ -56,7 +56,7 @@ void SaveFile::Fail()
     throw WriteError("cannot write '" + path_ + "': " + reason);
 }
 
-void WriteSvg(const std::string &path, const ChartSpec &chart, int width, int height)
+void WriteSvg(const std::string &path, const ChartContent &chart, int width, int height)
 {
     SaveFile file(path);
     QSvgGenerator svg;
@@ -75,7 +75,7 @@ void WriteSvg(const std::string &path, const ChartSpec &chart, int width, int he
     file.Commit();
 }
 
-void WritePng(const std::string &path, const ChartSpec &chart, int width, int height)
+void WritePng(const std::string &path, const ChartContent &chart, int width, int height)
 {
     SaveFile file(path);
     QImage image(width, height, QImage::Format_RGB32);

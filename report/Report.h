@@ -38,7 +38,7 @@ struct ChartPoint {
     Mark mark = Mark::Platform;
 };
 
-struct ChartSpec {
+struct ChartContent {
     rules::Units units = rules::Units::Imperial;
     calc::ElevatorType type = calc::ElevatorType::Passenger;
     std::optional<rules::FreightClass> freightClass;
@@ -83,7 +83,7 @@ struct Sheet {
     std::vector<std::pair<std::string, std::string>> fields; // Site, Car, Inspector
     std::vector<SheetSection> sections;
     std::optional<SheetVerdict> verdict;
-    ChartSpec chart;
+    ChartContent chart;
 };
 
 // A file that could not be written; what() says which and why, without the
@@ -97,8 +97,8 @@ public:
 // when complete: a failed write leaves no file behind, and an existing file
 // stays as it was. WriteError when the path is a folder or cannot be written.
 void WriteSheet(const std::string &path, const Sheet &sheet);
-void WriteSvg(const std::string &path, const ChartSpec &chart, int width, int height);
-void WritePng(const std::string &path, const ChartSpec &chart, int width, int height);
+void WriteSvg(const std::string &path, const ChartContent &chart, int width, int height);
+void WritePng(const std::string &path, const ChartContent &chart, int width, int height);
 
 // Painting needs a QGuiApplication; the session makes one when there is
 // none (on the offscreen platform when none is chosen) and ends it with

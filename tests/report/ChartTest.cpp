@@ -98,7 +98,7 @@ std::vector<Shape> ShapesOf(const QByteArray &svg)
 
 struct ChartRow {
     std::string name;
-    ChartSpec spec;
+    ChartContent content;
     const char *threshold; // the label of the threshold, or nullptr
     const char *areaTitle;
     const char *loadTitle;
@@ -129,13 +129,13 @@ std::vector<ChartRow> EveryTypeAndClass()
         for (const Kind &kind : kinds) {
             ChartRow row;
             row.name = std::string(imperial ? "Imperial" : "Metric") + kind.name;
-            row.spec.units = units;
-            row.spec.type = kind.type;
-            row.spec.freightClass = kind.freightClass;
-            row.spec.toArea = imperial ? 120 : 12;
+            row.content.units = units;
+            row.content.type = kind.type;
+            row.content.freightClass = kind.freightClass;
+            row.content.toArea = imperial ? 120 : 12;
             const double scale = imperial ? 1 : 0.1;
             const double weight = imperial ? 1 : 0.45;
-            row.spec.points = { { 30 * scale, 4000 * weight, Mark::Passes },
+            row.content.points = { { 30 * scale, 4000 * weight, Mark::Passes },
                 { 60 * scale, 3000 * weight, Mark::Fails },
                 { 45 * scale, 5000 * weight, Mark::PassesWithinAllowance },
                 { 20 * scale, 2500 * weight, Mark::Passes } };
@@ -153,18 +153,18 @@ std::vector<ChartRow> EveryTypeAndClass()
 constexpr int kWidth = 1200;
 constexpr int kHeight = 800;
 
-QByteArray Svg(const ChartSpec &spec)
+QByteArray Svg(const ChartContent &content)
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("chart.svg"));
-    WriteSvg(path.toStdString(), spec, kWidth, kHeight);
+    WriteSvg(path.toStdString(), content, kWidth, kHeight);
     QFile file(path);
     file.open(QIODevice::ReadOnly);
     return file.readAll();
 }
 
 // The layout of the SVG, on the same kind of device.
-ChartLayout SvgLayout(const ChartSpec &spec)
+ChartLayout SvgLayout(const ChartContent &content)
 {
     QBuffer buffer;
     QSvgGenerator device;
@@ -172,7 +172,7 @@ ChartLayout SvgLayout(const ChartSpec &spec)
     device.setSize(QSize(kWidth, kHeight));
     device.setResolution(96);
     return LayOutChart(
-        device, PictureFrame(kWidth, kHeight), spec, PictureFont(kWidth, kHeight));
+        device, PictureFrame(kWidth, kHeight), content, PictureFont(kWidth, kHeight));
 }
 
 bool Inside(const QRectF &plot, const std::vector<QPointF> &points)
@@ -182,11 +182,11 @@ bool Inside(const QRectF &plot, const std::vector<QPointF> &points)
         [&](const QPointF &point) { return area.contains(point); });
 }
 
-double RuleLoad(const ChartSpec &spec, float area)
+double RuleLoad(const ChartContent &content, float area)
 {
-    if (spec.type != ElevatorType::Freight)
-        return rules::PassengerLoad(spec.units, area);
-    return rules::ClassLoad(spec.units, *spec.freightClass, area);
+    if (content.type != ElevatorType::Freight)
+        return rules::PassengerLoad(content.units, area);
+    return rules::ClassLoad(content.units, *content.freightClass, area);
 }
 
 class ChartTest : public testing::TestWithParam<ChartRow> {};
@@ -194,10 +194,10 @@ class ChartTest : public testing::TestWithParam<ChartRow> {};
 TEST_P(ChartTest, TheCurveFollowsTheRuleInItsPieces)
 {
     const ChartRow &row = GetParam();
-    const ChartLayout layout = SvgLayout(row.spec);
+    const ChartLayout layout = SvgLayout(row.content);
     int pieces = 0;
     int legendLines = 0;
-    for (const Shape &shape : ShapesOf(Svg(row.spec))) {
+    for (const Shape &shape : ShapesOf(Svg(row.content))) {
         if (shape.kind != QLatin1String("polyline") || shape.stroke != kCurve)
             continue;
         if (!Inside(layout.plot, shape.points)) {
@@ -214,11 +214,11 @@ TEST_P(ChartTest, TheCurveFollowsTheRuleInItsPieces)
             // other side of the threshold.
             float ruleArea = static_cast<float>(area);
             if (row.threshold) {
-                const float threshold = rules::PassengerThreshold(row.spec.units);
+                const float threshold = rules::PassengerThreshold(row.content.units);
                 ruleArea = pieces == 1 ? std::min(ruleArea, threshold)
                                        : std::max(ruleArea, std::nextafter(threshold, 1e9f));
             }
-            const double expected = layout.Map(area, RuleLoad(row.spec, ruleArea)).y();
+            const double expected = layout.Map(area, RuleLoad(row.content, ruleArea)).y();
             ASSERT_NEAR(point.y(), expected, 0.05) << "at area " << area;
         }
     }
@@ -226,16 +226,16 @@ TEST_P(ChartTest, TheCurveFollowsTheRuleInItsPieces)
     EXPECT_EQ(legendLines, 1);
     // From the first area of the axis to the last.
     EXPECT_EQ(layout.areas.low, 0);
-    EXPECT_EQ(layout.areas.high, row.spec.toArea);
+    EXPECT_EQ(layout.areas.high, row.content.toArea);
 }
 
 TEST_P(ChartTest, TheThresholdIsMarkedWhereTheFormulasMeet)
 {
     const ChartRow &row = GetParam();
-    const ChartLayout layout = SvgLayout(row.spec);
+    const ChartLayout layout = SvgLayout(row.content);
     std::vector<double> dashed;
     bool labelled = false;
-    for (const Shape &shape : ShapesOf(Svg(row.spec))) {
+    for (const Shape &shape : ShapesOf(Svg(row.content))) {
         if (shape.kind == QLatin1String("polyline") && shape.dashed && shape.stroke == kThreshold
             && Inside(layout.plot, shape.points)) {
             ASSERT_EQ(shape.points.size(), 2u);
@@ -250,7 +250,7 @@ TEST_P(ChartTest, TheThresholdIsMarkedWhereTheFormulasMeet)
         return;
     }
     ASSERT_EQ(dashed.size(), 1u);
-    const double threshold = row.spec.units == Units::Imperial ? 50 : 4.65;
+    const double threshold = row.content.units == Units::Imperial ? 50 : 4.65;
     EXPECT_NEAR(dashed[0], layout.Map(threshold, 0).x(), 0.01);
     EXPECT_TRUE(labelled);
 }
@@ -258,10 +258,10 @@ TEST_P(ChartTest, TheThresholdIsMarkedWhereTheFormulasMeet)
 TEST_P(ChartTest, EachCarIsItsMarkWhereItBelongs)
 {
     const ChartRow &row = GetParam();
-    const ChartLayout layout = SvgLayout(row.spec);
+    const ChartLayout layout = SvgLayout(row.content);
     std::map<Mark, std::vector<QPointF>> drawn;
     int legendMarks = 0;
-    for (const Shape &shape : ShapesOf(Svg(row.spec))) {
+    for (const Shape &shape : ShapesOf(Svg(row.content))) {
         std::optional<Mark> mark;
         if (shape.kind == QLatin1String("circle") && shape.fill == kPasses)
             mark = Mark::Passes;
@@ -279,7 +279,7 @@ TEST_P(ChartTest, EachCarIsItsMarkWhereItBelongs)
     EXPECT_EQ(legendMarks, 3);
     const double radius = PictureFont(kWidth, kHeight).pixelSize();
     std::map<Mark, std::size_t> found;
-    for (const ChartPoint &point : row.spec.points) {
+    for (const ChartPoint &point : row.content.points) {
         const QPointF at = layout.Map(point.area, point.load);
         const std::vector<QPointF> &marks = drawn[point.mark];
         const bool there = std::any_of(marks.begin(), marks.end(), [&](const QPointF &mark) {
@@ -296,7 +296,7 @@ TEST_P(ChartTest, TheAxesSayTheirUnits)
 {
     const ChartRow &row = GetParam();
     QStringList texts;
-    for (const Shape &shape : ShapesOf(Svg(row.spec))) {
+    for (const Shape &shape : ShapesOf(Svg(row.content))) {
         if (shape.kind == QLatin1String("text"))
             texts << shape.text;
     }
@@ -310,9 +310,9 @@ INSTANTIATE_TEST_SUITE_P(Every, ChartTest, testing::ValuesIn(EveryTypeAndClass()
 
 TEST(AxisTest, TicksAreRoundValues)
 {
-    ChartSpec spec;
-    spec.toArea = 37;
-    const ChartLayout layout = SvgLayout(spec);
+    ChartContent content;
+    content.toArea = 37;
+    const ChartLayout layout = SvgLayout(content);
     EXPECT_EQ(layout.areas.high, 37);
     ASSERT_GE(layout.areas.ticks.size(), 3u);
     const double step = layout.areas.ticks[1] - layout.areas.ticks[0];
@@ -325,9 +325,9 @@ TEST(AxisTest, TicksAreRoundValues)
 
 TEST(AxisTest, ACarBeyondTheRangeWidensIt)
 {
-    ChartSpec spec;
-    spec.points = { { 150, 20000, Mark::Fails } };
-    const ChartLayout layout = SvgLayout(spec);
+    ChartContent content;
+    content.points = { { 150, 20000, Mark::Fails } };
+    const ChartLayout layout = SvgLayout(content);
     EXPECT_GE(layout.areas.high, 150);
     EXPECT_GE(layout.loads.high, 20000);
     EXPECT_TRUE(layout.plot.contains(layout.Map(150, 20000)));
@@ -335,17 +335,17 @@ TEST(AxisTest, ACarBeyondTheRangeWidensIt)
 
 TEST(PngTest, HasTheSizeAskedForAndTheColoursOfTheCars)
 {
-    ChartSpec spec;
-    spec.points = { { 30, 4000, Mark::Passes }, { 60, 3000, Mark::Fails } };
+    ChartContent content;
+    content.points = { { 30, 4000, Mark::Passes }, { 60, 3000, Mark::Fails } };
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("chart.png"));
-    WritePng(path.toStdString(), spec, 900, 600);
+    WritePng(path.toStdString(), content, 900, 600);
     const QImage image(path);
     ASSERT_FALSE(image.isNull());
     EXPECT_EQ(image.size(), QSize(900, 600));
 
     const QImage device(900, 600, QImage::Format_RGB32);
-    const ChartLayout layout = LayOutChart(device, PictureFrame(900, 600), spec, PictureFont(900, 600));
+    const ChartLayout layout = LayOutChart(device, PictureFrame(900, 600), content, PictureFont(900, 600));
     const QPoint passes = layout.Map(30, 4000).toPoint();
     const QPoint fails = layout.Map(60, 3000).toPoint();
     EXPECT_EQ(image.pixelColor(passes).name(), kPasses);

@@ -74,8 +74,8 @@ TEST(SaveFileTest, AMissingFolderIsAWriteErrorAndLeavesNothing)
 {
     QTemporaryDir folder;
     const std::string path = folder.filePath(QStringLiteral("no/such/chart.svg")).toStdString();
-    EXPECT_THROW(WriteSvg(path, ChartSpec {}, 1200, 800), WriteError);
-    EXPECT_THROW(WritePng(path, ChartSpec {}, 1200, 800), WriteError);
+    EXPECT_THROW(WriteSvg(path, ChartContent {}, 1200, 800), WriteError);
+    EXPECT_THROW(WritePng(path, ChartContent {}, 1200, 800), WriteError);
     EXPECT_TRUE(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
 }
 
@@ -88,7 +88,7 @@ TEST(SaveFileTest, AnExistingFileIsReplacedWholeWithNothingBeside)
         ASSERT_TRUE(old.open(QIODevice::WriteOnly));
         old.write(QByteArray(1 << 20, 'x'));
     }
-    WritePng(path.toStdString(), ChartSpec {}, 600, 400);
+    WritePng(path.toStdString(), ChartContent {}, 600, 400);
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.read(8).startsWith("\x89PNG"));
