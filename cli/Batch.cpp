@@ -319,9 +319,7 @@ int RunBatch(const CarCommand &command, const Request &request, const Streams &s
         const HeaderColumn &column = header[i];
         if (column.role == HeaderColumn::Role::Id
             || (column.role == HeaderColumn::Role::Option && IsEchoed(column.name))) {
-            std::string title = column.name;
-            if (title[0] >= 'a' && title[0] <= 'z')
-                title[0] = static_cast<char>(title[0] - 'a' + 'A');
+            const std::string title = Capitalised(column.name);
             columns.push_back(Column { column.name, title, title, "",
                 column.name == "truck" ? Kind::Number : Kind::Word });
             echoed.push_back(i);

@@ -2,6 +2,7 @@
 #include "cli/Output.h"
 
 #include "cli/Csv.h"
+#include "cli/Text.h"
 
 #include <nlohmann/json.hpp>
 
@@ -18,7 +19,7 @@ bool IsJsonNumber(std::string_view text)
     std::size_t pos = 0;
     auto digits = [&] {
         const std::size_t start = pos;
-        while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9')
+        while (pos < text.size() && IsDigit(text[pos]))
             ++pos;
         return pos - start;
     };

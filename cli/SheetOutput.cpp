@@ -107,8 +107,8 @@ std::string SafeName(const std::string &id)
 {
     std::string name;
     for (const char c : id) {
-        const bool kept = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')
-            || c == '-' || c == '_' || (c == '.' && !name.empty());
+        const bool kept
+            = IsLetter(c) || IsDigit(c) || c == '-' || c == '_' || (c == '.' && !name.empty());
         name += kept ? c : '_';
         if (name.size() == kLongestName)
             break;

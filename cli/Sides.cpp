@@ -27,16 +27,6 @@ struct Token {
 constexpr std::string_view kImperialExample = "such as 7ft4in, 7ft4-1/2in, 88in or 7.5ft";
 constexpr std::string_view kMetricExample = "such as 2.05m, 2m50mm or 2050mm";
 
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-bool IsLetter(char c)
-{
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
 Unit UnitNamed(const std::string &word)
 {
     static constexpr std::array<std::pair<std::string_view, Unit>, 10> kUnits { {

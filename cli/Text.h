@@ -16,8 +16,19 @@ inline std::string_view Trimmed(std::string_view text)
     return text.substr(first, last - first + 1);
 }
 
-// The text in lower case, for names given in any case: ASCII letters only,
-// whatever the user's locale makes of other bytes, or of 'I'.
+// Names and units are ASCII: letters, digits and case are told here, not by
+// the user's locale, whatever it makes of other bytes, or of 'I'.
+inline bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+inline bool IsLetter(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+// The text in lower case, for names given in any case.
 inline std::string Lower(std::string_view text)
 {
     std::string lower(text);
@@ -26,6 +37,15 @@ inline std::string Lower(std::string_view text)
             c = static_cast<char>(c - 'A' + 'a');
     }
     return lower;
+}
+
+// The text with its first letter in upper case, for a heading.
+inline std::string Capitalised(std::string_view text)
+{
+    std::string capitalised(text);
+    if (!capitalised.empty() && capitalised[0] >= 'a' && capitalised[0] <= 'z')
+        capitalised[0] = static_cast<char>(capitalised[0] - 'a' + 'A');
+    return capitalised;
 }
 
 } // namespace ratedload::cli
