@@ -7,8 +7,6 @@
 #include "rules/PassengerLoad.h"
 #include "rules/RunTimeError.h"
 
-#include <array>
-
 namespace ratedload::calc {
 
 namespace {
@@ -29,23 +27,11 @@ constexpr PassengerTexts kImperialArea { "(√(L + 1667.50278) − 40.83507) / 0
 constexpr PassengerTexts kMetricArea { "(√(L + 754.4643) − 27.4675132) / 5.9160798",
     "(√(L + 38589.386849) − 194.85735) / 1.5652476" };
 
-constexpr std::array<std::string_view, 5> kClassNames { "A", "B", "C1", "C2", "C3" };
-
-std::string ClassName(FreightClass freightClass)
-{
-    return std::string(kClassNames[static_cast<std::size_t>(freightClass)]);
-}
-
 // "50 lb per sq ft"
 std::string RateText(Units units, FreightClass freightClass)
 {
     return rules::DoubleToText(rules::FreightRate(units, freightClass)) + " "
         + std::string(LoadUnit(units)) + " per " + std::string(AreaUnit(units));
-}
-
-bool TruckClass(FreightClass freightClass)
-{
-    return freightClass == FreightClass::C1 || freightClass == FreightClass::C2;
 }
 
 int LoadWrites(const Run &run)
@@ -103,10 +89,11 @@ std::optional<LoadRuleApplied> LoadRuleOf(const RatedLoadEntries &entries)
             applied.truckGoverns = LoadWrites(run) > 1;
         } else {
             const FreightClass freightClass = *entries.freightClass;
-            applied.rule = "Class " + ClassName(freightClass) + ": " + RateText(units, freightClass)
-                + (TruckClass(freightClass) ? "; a heavier loaded truck governs" : "");
+            applied.rule = "Class " + std::string(ClassName(freightClass)) + ": "
+                + RateText(units, freightClass)
+                + (IsTruckClass(freightClass) ? "; a heavier loaded truck governs" : "");
             applied.ruleLoad = rules::SingleToText(rules::ClassLoad(units, freightClass, area));
-            applied.truckGoverns = TruckClass(freightClass) && load != applied.ruleLoad;
+            applied.truckGoverns = IsTruckClass(freightClass) && load != applied.ruleLoad;
         }
     } catch (const rules::RunTimeError &) {
         return std::nullopt;
@@ -129,8 +116,8 @@ std::optional<std::string> AreaRuleOf(const MaximumAreaEntries &entries)
     }
     const FreightClass freightClass = *entries.freightClass;
     return "L / " + rules::DoubleToText(rules::FreightRate(units, freightClass)) + " (class "
-        + ClassName(freightClass) + ": " + RateText(units, freightClass)
-        + (TruckClass(freightClass) ? "; the loaded truck plays no part" : "") + ")";
+        + std::string(ClassName(freightClass)) + ": " + RateText(units, freightClass)
+        + (IsTruckClass(freightClass) ? "; the loaded truck plays no part" : "") + ")";
 }
 
 } // namespace ratedload::calc

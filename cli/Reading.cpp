@@ -9,7 +9,6 @@
 #include "rules/RunTimeError.h"
 
 #include <algorithm>
-#include <array>
 #include <cfloat>
 #include <cmath>
 
@@ -19,14 +18,6 @@ using calc::ElevatorType;
 using rules::FreightClass;
 
 namespace {
-
-constexpr std::array<std::pair<std::string_view, FreightClass>, 5> kClasses { {
-    { "A", FreightClass::A },
-    { "B", FreightClass::B },
-    { "C1", FreightClass::C1 },
-    { "C2", FreightClass::C2 },
-    { "C3", FreightClass::C3 },
-} };
 
 void PutSideOption(rules::DimensionTexts &lists, int row, std::string_view option,
     const std::optional<std::string> &text, rules::Units units)
@@ -74,15 +65,6 @@ std::string_view TypeName(ElevatorType type)
     return "freight-passenger";
 }
 
-std::string_view ClassName(FreightClass freightClass)
-{
-    for (const auto &[name, value] : kClasses) {
-        if (value == freightClass)
-            return name;
-    }
-    return "A";
-}
-
 std::optional<FreightClass> ClassOf(const std::optional<std::string> &text, ElevatorType type)
 {
     if (text && type != ElevatorType::Freight)
@@ -94,16 +76,12 @@ std::optional<FreightClass> ClassOf(const std::optional<std::string> &text, Elev
     if (!text)
         return FreightClass::A;
     const std::string name = Lower(Trimmed(*text));
-    for (const auto &[className, value] : kClasses) {
-        if (name == Lower(className))
+    for (const FreightClass value : { FreightClass::A, FreightClass::B, FreightClass::C1,
+             FreightClass::C2, FreightClass::C3 }) {
+        if (name == Lower(ClassName(value)))
             return value;
     }
     Refuse("class", "expected A, B, C1, C2 or C3, got '" + *text + "'");
-}
-
-bool TruckClass(const std::optional<FreightClass> &freightClass)
-{
-    return freightClass == FreightClass::C1 || freightClass == FreightClass::C2;
 }
 
 std::string TruckOf(
@@ -115,7 +93,7 @@ std::string TruckOf(
         Refuse("truck",
             "--type passenger carries no loaded truck; a truck weight is for "
             "--type freight-passenger and for classes C1 and C2");
-    if (type == ElevatorType::Freight && !TruckClass(freightClass))
+    if (type == ElevatorType::Freight && !IsTruckClass(*freightClass))
         Refuse("truck",
             "class " + std::string(ClassName(*freightClass))
                 + " does not consider a loaded truck; a truck weight is for classes C1 and C2 "

@@ -32,8 +32,6 @@ std::string_view TypeName(calc::ElevatorType type);
 // chooses class A with the type.
 std::optional<rules::FreightClass> ClassOf(
     const std::optional<std::string> &text, calc::ElevatorType type);
-std::string_view ClassName(rules::FreightClass freightClass);
-bool TruckClass(const std::optional<rules::FreightClass> &freightClass);
 
 // --truck, refused where no loaded truck counts; empty when not given.
 std::string TruckOf(const Options &options, calc::ElevatorType type,

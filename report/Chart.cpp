@@ -41,10 +41,8 @@ std::string TypeText(const ChartContent &content)
     case calc::ElevatorType::Freight:
         break;
     }
-    static constexpr const char *kClasses[] = { "A", "B", "C1", "C2", "C3" };
     const auto freightClass = content.freightClass.value_or(rules::FreightClass::A);
-    return std::string("a freight elevator, class ") + kClasses[static_cast<int>(freightClass)]
-        + ",";
+    return "a freight elevator, class " + std::string(rules::ClassName(freightClass)) + ",";
 }
 
 QString Title(const ChartContent &content)

@@ -6,6 +6,17 @@
 
 namespace ratedload::rules {
 
+std::string_view ClassName(FreightClass freightClass)
+{
+    static constexpr std::string_view kNames[] = { "A", "B", "C1", "C2", "C3" };
+    return kNames[static_cast<int>(freightClass)];
+}
+
+bool IsTruckClass(FreightClass freightClass)
+{
+    return freightClass == FreightClass::C1 || freightClass == FreightClass::C2;
+}
+
 // The metric rates are constants of their own, not conversions of the
 // imperial ones.
 double FreightRate(Units units, FreightClass freightClass)
@@ -24,7 +35,7 @@ float ClassLoad(Units units, FreightClass freightClass, float area)
 std::optional<std::string> FreightLoad(
     Units units, FreightClass freightClass, float area, std::string_view truckText)
 {
-    const bool truckClass = freightClass == FreightClass::C1 || freightClass == FreightClass::C2;
+    const bool truckClass = IsTruckClass(freightClass);
     if (truckClass && truckText.empty())
         return std::nullopt;
     const float classLoad = ClassLoad(units, freightClass, area);

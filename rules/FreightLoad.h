@@ -11,6 +11,12 @@ namespace ratedload::rules {
 
 enum class FreightClass { A, B, C1, C2, C3 };
 
+// "A", "B", "C1", "C2" or "C3".
+std::string_view ClassName(FreightClass freightClass);
+
+// Classes C1 and C2, where a heavier loaded truck governs.
+bool IsTruckClass(FreightClass freightClass);
+
 // The rate of a class: whole pounds per square foot or kilograms per square
 // metre (50 or 244, class B 30 or 146).
 double FreightRate(Units units, FreightClass freightClass);
