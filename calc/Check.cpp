@@ -12,7 +12,7 @@ namespace ratedload::calc {
 namespace {
 
 constexpr double kAllowance = 1.05;
-constexpr double kInchesPerFoot = 12.0;
+constexpr double kSquareInchesPerSquareFoot = 144.0;
 // Half a unit in the 4th decimal place of an inch, and of a millimetre in metres.
 constexpr double kHalfPlaceOfAnInch = 0.00005;
 constexpr double kHalfPlaceOfAMillimetre = 0.00005 * 0.001;
@@ -22,10 +22,9 @@ constexpr double kHalfPlaceOfAMillimetre = 0.00005 * 0.001;
 double SideGiven(rules::Units units, const rules::DimensionTexts &lists, Row row)
 {
     const std::size_t first = row == Row::Depth ? 0 : 4;
-    auto part = [&](std::size_t offset) { return rules::ReadNumber(lists[first + offset]); };
     if (units == rules::Units::Imperial)
-        return kInchesPerFoot * part(0) + part(1) + part(2);
-    return part(0) + part(3) * 0.001;
+        return rules::SideInchesAsGiven(lists[first], lists[first + 1], lists[first + 2]);
+    return rules::SideMetresAsGiven(lists[first], lists[first + 3]);
 }
 
 // The area of the platform's sides as they are given, in square feet or
@@ -36,7 +35,7 @@ double AreaOfSides(const RatedLoadEntries &platform, double shorter)
     const double depth = SideGiven(units, platform.lists, Row::Depth) - shorter;
     const double width = SideGiven(units, platform.lists, Row::Width) - shorter;
     const double product = depth * width;
-    return units == rules::Units::Imperial ? product / (kInchesPerFoot * kInchesPerFoot) : product;
+    return units == rules::Units::Imperial ? product / kSquareInchesPerSquareFoot : product;
 }
 
 std::string FourPlaces(double value)

@@ -4,6 +4,7 @@
 #include "cli/Failure.h"
 #include "cli/Text.h"
 
+#include "rules/Dimensions.h"
 #include "rules/NumberText.h"
 
 #include <array>
@@ -254,8 +255,8 @@ SideTexts ReadSide(std::string_view text, rules::Units units)
     // A part below the feet or metres is less than one of them.
     const double whole = rules::ReadNumber(side.whole);
     const double length = imperial
-        ? 12 * whole + rules::ReadNumber(side.inches) + rules::ReadNumber(side.fraction)
-        : whole + rules::ReadNumber(side.millimetres) * 0.001;
+        ? rules::SideInchesAsGiven(side.whole, side.inches, side.fraction)
+        : rules::SideMetresAsGiven(side.whole, side.millimetres);
     const bool wholeGiven = side.whole != "0";
     if (imperial && wholeGiven && rules::ReadNumber(side.inches) >= 12)
         Refuse(text, units, "inches after feet are less than 12");

@@ -23,12 +23,22 @@ double AsShown(float side)
 
 float SideInches(std::string_view feet, std::string_view inches, std::string_view fraction)
 {
-    return ToSingle(kInchesPerFoot * ReadNumber(feet) + ReadNumber(inches) + ReadNumber(fraction));
+    return ToSingle(SideInchesAsGiven(feet, inches, fraction));
 }
 
 float SideMetres(std::string_view metres, std::string_view millimetres)
 {
-    return ToSingle(ReadNumber(metres) + ReadNumber(millimetres) * kMetresPerMillimetre);
+    return ToSingle(SideMetresAsGiven(metres, millimetres));
+}
+
+double SideInchesAsGiven(std::string_view feet, std::string_view inches, std::string_view fraction)
+{
+    return kInchesPerFoot * ReadNumber(feet) + ReadNumber(inches) + ReadNumber(fraction);
+}
+
+double SideMetresAsGiven(std::string_view metres, std::string_view millimetres)
+{
+    return ReadNumber(metres) + ReadNumber(millimetres) * kMetresPerMillimetre;
 }
 
 float AreaFromSides(Units units, float depth, float width)

@@ -15,6 +15,11 @@ float SideInches(std::string_view feet, std::string_view inches, std::string_vie
 // One side from its row of lists: metres + millimetres x 0.001, in metres.
 float SideMetres(std::string_view metres, std::string_view millimetres);
 
+// The same sides in double precision, before they are narrowed: as they are
+// given, for checks that need more than single precision's 7 digits.
+double SideInchesAsGiven(std::string_view feet, std::string_view inches, std::string_view fraction);
+double SideMetresAsGiven(std::string_view metres, std::string_view millimetres);
+
 // The area of a depth by a width: square feet from sides in inches, or square
 // metres from sides in metres. Each side enters as its 7-digit decimal.
 float AreaFromSides(Units units, float depth, float width);
