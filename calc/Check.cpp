@@ -11,7 +11,6 @@ namespace ratedload::calc {
 
 namespace {
 
-constexpr double kAllowance = 1.05;
 constexpr double kSquareInchesPerSquareFoot = 144.0;
 // Half a unit in the 4th decimal place of an inch, and of a millimetre in metres.
 constexpr double kHalfPlaceOfAnInch = 0.00005;
@@ -63,7 +62,7 @@ void Figures(
 
     answers.maximumArea = answers.permitted.Written(Field::Area).value_or("0");
     const double maximum = rules::StrictNumber(answers.maximumArea);
-    answers.maximumWithAllowance = FourPlaces(maximum * kAllowance);
+    answers.maximumWithAllowance = WithAllowance(answers.maximumArea);
     const double allowed = rules::StrictNumber(answers.maximumWithAllowance);
 
     // Sides are given to 4 decimal places of an inch (of a millimetre); where

@@ -13,8 +13,8 @@
 // found side; where that last place decides the verdict, the area is taken
 // with each side half a unit of it shorter, so that a car built from the
 // sides the maximum area gives never fails by the last digit. A larger car
-// whose area is at most 105 % of the maximum area (to 4 places) passes within
-// the 5 % allowance that the code permits for variations in car designs. The
+// whose area is at most 105 % of the maximum area, rounded down to 4 places,
+// passes within the 5 % allowance that the code permits for variations in car designs. The
 // maximum area knows no loaded truck: a car plated for less than the weight
 // of the loaded truck it takes fails, whatever its area.
 
@@ -48,7 +48,7 @@ struct CheckAnswers {
     std::string areaCompared; // the car's area as the verdict takes it, to 4 places
     std::string areaMargin; // the maximum area less the area compared
     std::optional<std::string> areaMarginPercent; // of the maximum area
-    std::string maximumWithAllowance; // 105 % of the maximum area, to 4 places
+    std::string maximumWithAllowance; // 105 % of the maximum area, rounded down to 4 places
     std::optional<std::string> passengers; // for the plated load
     Verdict verdict = Verdict::Fails;
 

@@ -87,7 +87,80 @@ std::optional<long long> InUnitsOf(std::string_view text, int places)
     return negative ? -units : units;
 }
 
+// A number text as its decimal digits and the power of ten of the last one.
+struct Decimal {
+    bool negative = false;
+    std::string digits;
+    int exponent = 0;
+};
+
+Decimal DecimalOf(std::string_view text)
+{
+    Decimal decimal;
+    const std::size_t e = text.find_first_of("eE");
+    const std::string_view mantissa = text.substr(0, e);
+    bool point = false;
+    for (char c : mantissa) {
+        if (c == '-')
+            decimal.negative = true;
+        else if (c == '.')
+            point = true;
+        else if (c >= '0' && c <= '9') {
+            decimal.digits += c;
+            decimal.exponent -= point ? 1 : 0;
+        }
+    }
+    if (e != std::string_view::npos) {
+        std::string_view power = text.substr(e + 1);
+        if (!power.empty() && power.front() == '+')
+            power.remove_prefix(1);
+        int exponent = 0;
+        std::from_chars(power.data(), power.data() + power.size(), exponent);
+        decimal.exponent += exponent;
+    }
+    return decimal;
+}
+
+// The digits times a small whole number, exactly.
+std::string Times(const std::string &digits, int factor)
+{
+    std::string product(digits.size(), '0');
+    int carry = 0;
+    for (std::size_t i = digits.size(); i-- > 0;) {
+        const int value = (digits[i] - '0') * factor + carry;
+        product[i] = static_cast<char>('0' + value % 10);
+        carry = value / 10;
+    }
+    return carry == 0 ? product : std::to_string(carry) + product;
+}
+
 } // namespace
+
+std::string WithAllowance(std::string_view maximumArea)
+{
+    constexpr int kPercent = 105;
+    constexpr int kPlaces = 4;
+    constexpr std::size_t kSignificant = 15;
+    Decimal limit = DecimalOf(maximumArea);
+    limit.digits = Times(limit.digits, kPercent);
+    limit.exponent -= 2;
+    const std::size_t leading = std::min(limit.digits.find_first_not_of('0'), limit.digits.size());
+    limit.digits.erase(0, leading);
+    // Digits beyond the 4th place, or beyond the 15th significant one, are
+    // dropped towards zero: down, for an area.
+    std::size_t drop = static_cast<std::size_t>(std::max(0, -kPlaces - limit.exponent));
+    if (limit.digits.size() > kSignificant)
+        drop = std::max(drop, limit.digits.size() - kSignificant);
+    drop = std::min(drop, limit.digits.size());
+    limit.digits.resize(limit.digits.size() - drop);
+    limit.exponent += static_cast<int>(drop);
+    if (limit.digits.empty())
+        return "0";
+    const std::string text = limit.digits + "e" + std::to_string(limit.exponent);
+    double value = 0.0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return rules::DoubleToText(limit.negative ? -value : value);
+}
 
 int DecimalPlaces(std::string_view numberText)
 {

@@ -21,4 +21,10 @@ std::string Difference(std::string_view a, std::string_view b);
 // instead, so that no margin reads 0 that is not. Nothing when whole is 0.
 std::optional<std::string> Percent(std::string_view part, std::string_view whole);
 
+// 105 % of a maximum area text, rounded down to 4 decimal places (and to the
+// 15 significant digits a text holds), worked out on its decimal digits: the
+// limit of the allowance never exceeds 105 % of the area. "13.8296" gives
+// "14.521", not the 14.5211 that rounding to nearest would show.
+std::string WithAllowance(std::string_view maximumArea);
+
 } // namespace ratedload::calc

@@ -35,10 +35,11 @@ public:
                "decimal places of an inch (of a millimetre), as area gives a found side, and "
                "where that last place decides the verdict it goes in the car's favour. A car "
                "whose area is larger but at most 105 % of the maximum area passes within the "
-               "5 % allowance (exit status 3); a larger one fails (exit status 1), and so does "
-               "a car plated for less than the weight of the loaded truck it takes (--truck). The "
-               "minimum "
-               "rated load of the platform and the load margin are shown beside the verdict.";
+               "5 % allowance (exit status 3); the limit is 105 % of the maximum area rounded "
+               "down to 4 decimal places, never up, and the car is compared with the limit as "
+               "shown. A larger car fails (exit status 1), and so does a car plated for less "
+               "than the weight of the loaded truck it takes (--truck). The minimum rated load "
+               "of the platform and the load margin are shown beside the verdict.";
     }
     std::vector<std::string_view> OptionNames() const override
     {

@@ -25,5 +25,29 @@ TEST(MarginsTest, DifferencesKeepThePlacesOfTheFigures)
     EXPECT_EQ(Percent("1", "0"), std::nullopt);
 }
 
+struct AllowanceRow {
+    const char *maximum;
+    const char *limit;
+};
+
+class AllowanceTest : public testing::TestWithParam<AllowanceRow> {};
+
+// 105 % of the maximum area, never rounded up: the limit shown is the one compared.
+TEST_P(AllowanceTest, IsRoundedDownAt4Places)
+{
+    EXPECT_EQ(WithAllowance(GetParam().maximum), GetParam().limit);
+}
+
+INSTANTIATE_TEST_SUITE_P(Margins, AllowanceTest, testing::Values(
+    AllowanceRow{"13.8296", "14.521"}, // 14.52108
+    AllowanceRow{"1.2235", "1.2846"}, // 1.284675
+    AllowanceRow{"42.1792", "44.2881"}, // 44.28816
+    AllowanceRow{"40", "42"},
+    AllowanceRow{"2.4372", "2.559"}, // 2.55906
+    AllowanceRow{"0.0019", "0.0019"}, // 0.001995
+    AllowanceRow{"0.0001", "0.0001"}, // 0.000105
+    AllowanceRow{"9999.9999", "10499.9998"}, // 10499.999895
+    AllowanceRow{"1.23456789012345E+20", "1.29629628462962E+20"}));
+
 } // namespace
 } // namespace ratedload::calc

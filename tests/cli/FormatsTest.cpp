@@ -93,7 +93,7 @@ INSTANTIATE_TEST_SUITE_P(CheckStatus, OutputTest, testing::Values(
         "Area compared (4 places)                2.4  sq m\n"
         "Area margin                          0.0372  sq m\n"
         "Area margin / maximum area             1.53  %\n"
-        "Maximum area with the 5 % allowance  2.5591  sq m\n"
+        "Maximum area with the 5 % allowance   2.559  sq m\n"
         "Maximum number of passengers             13\n"
         "Verdict                              passes\n", ""},
     // The verdict is the area's: a load short of the minimum passes when the
@@ -101,11 +101,11 @@ INSTANTIATE_TEST_SUITE_P(CheckStatus, OutputTest, testing::Values(
     OutputRow{"PassesThoughTheLoadIsShort", "check --load 5002 --area 50 --format csv", "", 0,
         "rated_load,area,min_rated_load,load_margin,load_margin_pct,max_area,area_compared,"
         "area_margin,area_margin_pct,max_area_allowance,passengers,verdict\n"
-        "5002,50,5002.5,-0.5,-0.01,50.0174,50,0.0174,0.03,52.5183,31,passes\n", ""},
+        "5002,50,5002.5,-0.5,-0.01,50.0174,50,0.0174,0.03,52.5182,31,passes\n", ""},
     OutputRow{"OverByTheLastDigit", "check --load 4000 --area 42.1793 --format csv", "", 3,
         "rated_load,area,min_rated_load,load_margin,load_margin_pct,max_area,area_compared,"
         "area_margin,area_margin_pct,max_area_allowance,passengers,verdict\n"
-        "4000,42.1793,4000.014,-0.014,-0.00035,42.1792,42.1793,-0.0001,-0.00024,44.2882,25,"
+        "4000,42.1793,4000.014,-0.014,-0.00035,42.1792,42.1793,-0.0001,-0.00024,44.2881,25,"
             "passes within the 5 % allowance\n", ""},
     OutputRow{"AtTheAllowance", "check --type freight --load 2000 --area 42 --format csv", "", 3,
         "rated_load,area,min_rated_load,load_margin,load_margin_pct,max_area,area_compared,"
@@ -116,12 +116,17 @@ INSTANTIATE_TEST_SUITE_P(CheckStatus, OutputTest, testing::Values(
         "rated_load,area,min_rated_load,load_margin,load_margin_pct,max_area,area_compared,"
         "area_margin,area_margin_pct,max_area_allowance,verdict\n"
         "2000,42.0001,2100.005,-100.005,-4.76,40,42.0001,-2.0001,-5,42,fails\n", ""},
+    // 105 % of 13.8296 is 14.52108: the limit is 14.521, not 14.5211.
+    OutputRow{"AllowanceLimitRoundedDown", "check --load 1050 --area 14.5211 --format csv", "", 1,
+        "rated_load,area,min_rated_load,load_margin,load_margin_pct,max_area,area_compared,"
+        "area_margin,area_margin_pct,max_area_allowance,passengers,verdict\n"
+        "1050,14.5211,1109.203,-59.203,-5.34,13.8296,14.5211,-0.6915,-5,14.521,6,fails\n", ""},
     // The area would pass; the truck the car takes is heavier than its plate.
     OutputRow{"PlatedBelowItsTruck",
         "check --type freight-passenger --truck 9000 --load 4000 --area 40 --format csv", "", 1,
         "rated_load,area,min_rated_load,load_margin,load_margin_pct,max_area,area_compared,"
         "area_margin,area_margin_pct,max_area_allowance,passengers,verdict\n"
-        "4000,40,9000,-5000,-55.56,42.1792,40,2.1792,5.17,44.2882,25,fails\n", ""},
+        "4000,40,9000,-5000,-55.56,42.1792,40,2.1792,5.17,44.2881,25,fails\n", ""},
     OutputRow{"FailsJson", "check --type freight --load 2000 --depth 7ft4in --width 6ft "
         "--format json", "", 1,
         "{\"rated_load\":2000,\"area\":44,\"min_rated_load\":2200,\"load_margin\":-200,"
@@ -148,10 +153,10 @@ INSTANTIATE_TEST_SUITE_P(Batch, OutputTest, testing::Values(
         "load_margin_pct,max_area,area_compared,area_margin,area_margin_pct,max_area_allowance,"
         "passengers,verdict\n"
         "2,Car 1,,,,7ft4in,5ft8in,2500,41.55556,3923.574,-1423.574,-36.28,29.0451,41.5556,"
-        "-12.5105,-43.07,30.4974,15,fails\n"
+        "-12.5105,-43.07,30.4973,15,fails\n"
         "3,\"Car 2, annex\",freight,B,,10ft,10ft,3000,100,3000,0,0,100,100,0,0,105,,passes\n"
         "7,Car 5,freight-passenger,,3199.5,5ft,2ft,3500,10,3199.5,300.5,9.39,38.0192,10,28.0192,"
-        "73.7,39.9202,21,passes\n",
+        "73.7,39.9201,21,passes\n",
         "ratedload-cli: line 4: the quote that opens a cell on this line is not closed\n"
         "ratedload-cli: line 5: --truck: class C1 needs the weight of the loaded truck\n"
         "ratedload-cli: line 8: --class: expected A, B, C1, C2 or C3, got 'D'\n"
