@@ -4,6 +4,7 @@
 
 #include "cli/Batch.h"
 #include "cli/Command.h"
+#include "cli/OutputFile.h"
 #include "cli/Reading.h"
 #include "cli/Text.h"
 
@@ -14,7 +15,6 @@
 
 #include <charconv>
 #include <ostream>
-#include <streambuf>
 
 namespace ratedload::cli {
 
@@ -22,13 +22,6 @@ namespace {
 
 constexpr int kSmallest = 400;
 constexpr int kLargest = 8000;
-
-// The answers of the cars' checks are not shown: the picture is the answer.
-class Discard : public std::streambuf {
-protected:
-    int overflow(int c) override { return traits_type::not_eof(c); }
-    std::streamsize xsputn(const char *, std::streamsize count) override { return count; }
-};
 
 struct Size {
     int width = 1200;
@@ -148,6 +141,9 @@ public:
             Say(streams.err, "give --svg FILE or --png FILE: where the chart goes");
             return kBadInput;
         }
+        if (outputs.svg && outputs.png && IsStandardOutput(*outputs.svg)
+            && IsStandardOutput(*outputs.png))
+            Refuse("png", "standard output takes the SVG already; give the PNG a file");
         if (request.batch && streams.inputIsTerminal) {
             Say(streams.err,
                 "--batch reads CSV lines from standard input; redirect a file or a pipe to it");
@@ -181,9 +177,8 @@ public:
         if (request.batch) {
             Request cars = request;
             cars.options.areas.reset();
-            Discard discard;
-            std::ostream nowhere(&discard);
-            const Streams quiet { streams.in, nowhere, streams.err, streams.inputIsTerminal };
+            // The answers of the cars' checks are not shown: the picture is the answer.
+            const Streams quiet { streams.in, Nowhere(), streams.err, streams.inputIsTerminal };
             const int batch = RunBatch(check, cars, quiet, [&](const Answered &answered) {
                 CheckSameKind(content, answered.options);
                 content.points.push_back(PointOf(answered.columns, answered.row));
@@ -195,11 +190,11 @@ public:
         try {
             const report::PaintingSession session;
             if (outputs.svg)
-                Write("svg",
-                    [&] { report::WriteSvg(*outputs.svg, content, size.width, size.height); });
+                Write("svg", *outputs.svg,
+                    [&] { return report::ChartSvg(content, size.width, size.height); }, streams);
             if (outputs.png)
-                Write("png",
-                    [&] { report::WritePng(*outputs.png, content, size.width, size.height); });
+                Write("png", *outputs.png,
+                    [&] { return report::ChartPng(content, size.width, size.height); }, streams);
         } catch (const rules::RunTimeError &error) {
             Refuse("areas",
                 std::string("a load of the curve is beyond single precision (") + error.what()
@@ -209,11 +204,15 @@ public:
     }
 
 private:
-    template <class Writing> static void Write(std::string_view option, Writing writing)
+    template <class Painting>
+    static void Write(std::string_view option, const std::string &path, Painting painting,
+        const Streams &streams)
     {
         try {
-            writing();
-        } catch (const report::WriteError &error) {
+            WriteOutputFile(path, painting(), streams.out);
+        } catch (const report::RenderError &error) {
+            Refuse(option, error.what());
+        } catch (const OutputFileError &error) {
             Refuse(option, error.what());
         }
     }

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <ostream>
+#include <streambuf>
 
 namespace ratedload::cli {
 
@@ -24,7 +25,20 @@ std::vector<Registered> &Registry()
     return registry;
 }
 
+class Discard : public std::streambuf {
+protected:
+    int overflow(int c) override { return traits_type::not_eof(c); }
+    std::streamsize xsputn(const char *, std::streamsize count) override { return count; }
+};
+
 } // namespace
+
+std::ostream &Nowhere()
+{
+    static Discard discard;
+    static std::ostream nowhere(&discard);
+    return nowhere;
+}
 
 int CarCommand::Run(const Request &request, const Streams &streams) const
 {

@@ -37,6 +37,10 @@ struct Streams {
     bool inputIsTerminal = false;
 };
 
+// A stream that takes everything and keeps nothing: for answers that are
+// not shown (the cars of a chart, a car whose sheet takes standard output).
+std::ostream &Nowhere();
+
 // Which columns the answers have: the passenger count for the types that
 // carry passengers, the found side when a side is given to find the other.
 struct Layout {

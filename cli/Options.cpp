@@ -36,7 +36,10 @@ constexpr std::array<OptionEntry, 18> kOptions { {
         &Options::loads, false },
     { "areas", "LIST", "areas: START:STOP:STEP, numbers, or both, separated by commas",
         &Options::areas, false },
-    { "sheet", "FILE", "write a calculation sheet of the car: one page of PDF", nullptr, false,
+    { "sheet", "FILE",
+        "write a calculation sheet of the car: one page of PDF (- for standard output, in place "
+        "of the answers)",
+        nullptr, false,
         &Outputs::sheet },
     { "sheet-dir", "DIR",
         "with --batch, write a calculation sheet of each car into DIR, named after its id (else "
@@ -52,8 +55,10 @@ constexpr std::array<OptionEntry, 18> kOptions { {
         nullptr, &Outputs::cars },
     { "inspector", "NAME", "the inspector's name, for the title block of the sheet", nullptr, false,
         &Outputs::inspector },
-    { "svg", "FILE", "write the chart as SVG", nullptr, false, &Outputs::svg },
-    { "png", "FILE", "write the chart as PNG", nullptr, false, &Outputs::png },
+    { "svg", "FILE", "write the chart as SVG (- for standard output)", nullptr, false,
+        &Outputs::svg },
+    { "png", "FILE", "write the chart as PNG (- for standard output)", nullptr, false,
+        &Outputs::png },
     { "size", "WxH", "size of the chart in pixels (1200x800 by default)", nullptr, false,
         &Outputs::size },
 } };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/Program.h"
 
+#include "cli/OutputFile.h"
 #include "cli/Sheets.h"
 
 #include <CLI/CLI.hpp>
@@ -260,8 +261,14 @@ int RunProgram(const std::vector<std::string> &arguments, const Streams &given)
             const Request request = RequestOf(command);
             const auto *cars = dynamic_cast<const CarCommand *>(command.command);
             const SheetMaker *sheets = RegisteredSheetMaker();
+            // A sheet on standard output takes it; the answers are on the sheet.
+            const bool sheetTakesOutput
+                = request.outputs.sheet && IsStandardOutput(*request.outputs.sheet);
+            const Streams answers = sheetTakesOutput
+                ? Streams { streams.in, Nowhere(), streams.err, streams.inputIsTerminal }
+                : streams;
             const int status = cars && sheets
-                ? cars->RunWith(request, streams, sheets->Prepare(*cars, request))
+                ? cars->RunWith(request, answers, sheets->Prepare(*cars, request, streams.out))
                 : command.command->Run(request, streams);
             return Written(status, out, watch, streams.err);
         }

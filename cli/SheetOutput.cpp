@@ -5,6 +5,7 @@
 // answer's or calc's own text.
 
 #include "cli/Failure.h"
+#include "cli/OutputFile.h"
 #include "cli/Reading.h"
 #include "cli/Sheets.h"
 #include "cli/Text.h"
@@ -101,8 +102,22 @@ double Number(const Answered &answered, std::string_view key)
     return rules::ReadNumber(Value(answered, key).value_or("0"));
 }
 
+// Names that Windows keeps for its devices, with any extension: a sheet
+// named so could not be copied there.
+bool IsDeviceName(const std::string &name)
+{
+    const std::string stem = Lower(name.substr(0, name.find('.')));
+    for (const char *device : { "con", "prn", "aux", "nul" }) {
+        if (stem == device)
+            return true;
+    }
+    return stem.size() == 4 && (stem.rfind("com", 0) == 0 || stem.rfind("lpt", 0) == 0)
+        && stem[3] >= '1' && stem[3] <= '9';
+}
+
 // A file name from a batch's id: letters, digits, "-", "_" and "." kept,
-// anything else "_"; no leading point (no hidden file, no "..").
+// anything else "_"; no leading point (no hidden file, no ".."), and no
+// name of a Windows device.
 std::string SafeName(const std::string &id)
 {
     std::string name;
@@ -113,14 +128,19 @@ std::string SafeName(const std::string &id)
         if (name.size() == kLongestName)
             break;
     }
-    return name.find_first_not_of('_') == std::string::npos ? std::string() : name;
+    if (name.find_first_not_of('_') == std::string::npos)
+        return {};
+    if (IsDeviceName(name))
+        name.insert(std::min(name.find('.'), name.size()), "_");
+    return name;
 }
 
 class Sheets {
 public:
-    Sheets(const CarCommand &command, const Request &request)
+    Sheets(const CarCommand &command, const Request &request, std::ostream &standardOutput)
         : command_(command)
         , request_(request)
+        , standardOutput_(standardOutput)
     {
     }
 
@@ -131,8 +151,8 @@ public:
         const std::string option = request_.batch ? "sheet-dir" : "sheet";
         const std::string path = request_.batch ? PathIn(answered) : *request_.outputs.sheet;
         try {
-            report::WriteSheet(path, SheetOf(answered));
-        } catch (const report::WriteError &error) {
+            WriteOutputFile(path, report::SheetPdf(SheetOf(answered)), standardOutput_);
+        } catch (const std::runtime_error &error) {
             Refuse(option, error.what());
         }
     }
@@ -140,15 +160,19 @@ public:
 private:
     std::string PathIn(const Answered &answered)
     {
-        std::string name = SafeName(answered.id.value_or(""));
         const std::string line = "line-" + std::to_string(answered.line);
-        if (name.empty())
-            name = line;
-        // Two ids may make one name, or differ in case only.
-        if (!used_.insert(Lower(name)).second) {
-            name += "-" + line;
-            used_.insert(Lower(name));
-        }
+        std::string base = SafeName(answered.id.value_or(""));
+        if (base.empty())
+            base = line;
+        // Two ids may make one name, or names that differ in case only, which
+        // a disk that ignores case takes for one; an id may also be the name
+        // that another was given.
+        std::string name = base;
+        if (used_.count(Lower(name)))
+            name = base + "-" + line;
+        for (int n = 2; used_.count(Lower(name)); ++n)
+            name = base + "-" + line + "-" + std::to_string(n);
+        used_.insert(Lower(name));
         return (fs::path(*request_.outputs.sheetDir) / (name + ".pdf")).string();
     }
 
@@ -300,12 +324,15 @@ public:
 private:
     const CarCommand &command_;
     const Request &request_;
+    std::ostream &standardOutput_;
     std::unique_ptr<report::PaintingSession> session_;
     std::set<std::string> used_;
 };
 
 void CheckFile(std::string_view option, const std::string &path)
 {
+    if (IsStandardOutput(path))
+        return;
     std::error_code error;
     if (fs::is_directory(path, error))
         Refuse(option, "'" + path + "' is a folder");
@@ -316,6 +343,8 @@ void CheckFile(std::string_view option, const std::string &path)
 
 void MakeFolder(const std::string &path)
 {
+    if (IsStandardOutput(path))
+        Refuse("sheet-dir", "a folder for the sheets, not standard output");
     std::error_code error;
     if (fs::exists(path, error) && !fs::is_directory(path, error))
         Refuse("sheet-dir", "'" + path + "' is not a folder");
@@ -331,7 +360,8 @@ public:
         return { "sheet", "sheet-dir", "paper", "site", "car", "inspector" };
     }
 
-    AnswerHook Prepare(const CarCommand &command, const Request &request) const override
+    AnswerHook Prepare(
+        const CarCommand &command, const Request &request, std::ostream &out) const override
     {
         const Outputs &outputs = request.outputs;
         if (outputs.sheet && request.batch)
@@ -355,7 +385,7 @@ public:
             CheckFile("sheet", *outputs.sheet);
         else
             MakeFolder(*outputs.sheetDir);
-        auto sheets = std::make_shared<Sheets>(command, request);
+        auto sheets = std::make_shared<Sheets>(command, request, out);
         return [sheets](const Answered &answered) { sheets->Write(answered); };
     }
 };

@@ -1,15 +1,12 @@
 // SPDX-License-Identifier: MIT
-// Writing the pictures, each through a temporary file renamed into place,
-// and the application that painting needs.
+// The pictures, painted into memory, and the application that painting needs.
 
 #include "report/Chart.h"
-#include "report/Files.h"
 
-#include <QFileInfo>
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 namespace ratedload::report {
@@ -26,41 +23,13 @@ void QuietHandler(QtMsgType type, const QMessageLogContext &context, const QStri
 
 } // namespace
 
-SaveFile::SaveFile(const std::string &path)
-    : path_(path)
-    , file_(std::make_unique<QSaveFile>(QString::fromStdString(path)))
+std::string ChartSvg(const ChartContent &chart, int width, int height)
 {
-    if (QFileInfo(QString::fromStdString(path)).isDir())
-        throw WriteError("'" + path + "' is a folder");
-    if (!file_->open(QIODevice::WriteOnly))
-        Fail();
-}
-
-SaveFile::~SaveFile() = default;
-
-QIODevice &SaveFile::Device()
-{
-    return *file_;
-}
-
-void SaveFile::Commit()
-{
-    if (!file_->commit())
-        Fail();
-}
-
-void SaveFile::Fail()
-{
-    const std::string reason = file_->errorString().toStdString();
-    file_->cancelWriting();
-    throw WriteError("cannot write '" + path_ + "': " + reason);
-}
-
-void WriteSvg(const std::string &path, const ChartContent &chart, int width, int height)
-{
-    SaveFile file(path);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
     QSvgGenerator svg;
-    svg.setOutputDevice(&file.Device());
+    svg.setOutputDevice(&buffer);
     svg.setSize(QSize(width, height));
     svg.setResolution(96); // a pixel of CSS
     svg.setViewBox(QRect(0, 0, width, height));
@@ -68,28 +37,30 @@ void WriteSvg(const std::string &path, const ChartContent &chart, int width, int
     svg.setDescription(QStringLiteral("Drawn by ratedload-cli"));
     QPainter painter;
     if (!painter.begin(&svg))
-        file.Fail();
+        throw RenderError("the chart cannot be painted");
     painter.fillRect(QRectF(0, 0, width, height), Qt::white);
     DrawChart(painter, PictureFrame(width, height), chart, PictureFont(width, height));
     painter.end();
-    file.Commit();
+    return bytes.toStdString();
 }
 
-void WritePng(const std::string &path, const ChartContent &chart, int width, int height)
+std::string ChartPng(const ChartContent &chart, int width, int height)
 {
-    SaveFile file(path);
     QImage image(width, height, QImage::Format_RGB32);
     if (image.isNull())
-        throw WriteError("no memory for a picture of " + std::to_string(width) + "x"
+        throw RenderError("no memory for a picture of " + std::to_string(width) + "x"
             + std::to_string(height) + " pixels");
     image.fill(Qt::white);
     {
         QPainter painter(&image);
         DrawChart(painter, PictureFrame(width, height), chart, PictureFont(width, height));
     }
-    if (!image.save(&file.Device(), "PNG"))
-        file.Fail();
-    file.Commit();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG"))
+        throw RenderError("the chart cannot be written as PNG");
+    return bytes.toStdString();
 }
 
 PaintingSession::PaintingSession()

@@ -86,19 +86,17 @@ struct Sheet {
     ChartContent chart;
 };
 
-// A file that could not be written; what() says which and why, without the
-// name of the option.
-class WriteError : public std::runtime_error {
+// A picture that could not be painted (no memory for it).
+class RenderError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
 
-// Writes through a temporary file in the same folder, renamed into place
-// when complete: a failed write leaves no file behind, and an existing file
-// stays as it was. WriteError when the path is a folder or cannot be written.
-void WriteSheet(const std::string &path, const Sheet &sheet);
-void WriteSvg(const std::string &path, const ChartContent &chart, int width, int height);
-void WritePng(const std::string &path, const ChartContent &chart, int width, int height);
+// The bytes of a sheet (one page of PDF) and of a chart (SVG, PNG), to be
+// written where they go by the caller. RenderError where they cannot be made.
+std::string SheetPdf(const Sheet &sheet);
+std::string ChartSvg(const ChartContent &chart, int width, int height);
+std::string ChartPng(const ChartContent &chart, int width, int height);
 
 // Painting needs a QGuiApplication; the session makes one when there is
 // none (on the offscreen platform when none is chosen) and ends it with

@@ -3,8 +3,8 @@
 // rules and figures, the verdict, the chart of this car and a place to sign.
 
 #include "report/Chart.h"
-#include "report/Files.h"
 
+#include <QBuffer>
 #include <QDateTime>
 #include <QFontMetricsF>
 #include <QPageSize>
@@ -284,22 +284,26 @@ private:
 
 } // namespace
 
-void WriteSheet(const std::string &path, const Sheet &sheet)
+std::string SheetPdf(const Sheet &sheet)
 {
-    SaveFile file(path);
-    QPdfWriter pdf(&file.Device());
-    pdf.setResolution(kDotsPerInch);
-    pdf.setPageSize(QPageSize(sheet.paper == Paper::A4 ? QPageSize::A4 : QPageSize::Letter));
-    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-    pdf.setTitle(Text(sheet.title));
-    pdf.setCreator(Text(sheet.program));
-    QPainter painter;
-    if (!painter.begin(&pdf))
-        file.Fail();
-    SheetPainter(painter, sheet).Paint();
-    if (!painter.end())
-        file.Fail();
-    file.Commit();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&buffer);
+        pdf.setResolution(kDotsPerInch);
+        pdf.setPageSize(QPageSize(sheet.paper == Paper::A4 ? QPageSize::A4 : QPageSize::Letter));
+        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        pdf.setTitle(Text(sheet.title));
+        pdf.setCreator(Text(sheet.program));
+        QPainter painter;
+        if (!painter.begin(&pdf))
+            throw RenderError("the sheet cannot be painted");
+        SheetPainter(painter, sheet).Paint();
+        if (!painter.end())
+            throw RenderError("the sheet cannot be painted");
+    }
+    return bytes.toStdString();
 }
 
 } // namespace ratedload::report

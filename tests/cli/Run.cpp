@@ -48,8 +48,8 @@ Ran RunCli(const std::vector<std::string> &arguments, const std::string &input)
     return ran;
 }
 
-Ran RunCliProcess(
-    const std::vector<std::string> &arguments, const std::string &input, const std::string &outputFile)
+Ran RunCliProcess(const std::vector<std::string> &arguments, const std::string &input,
+    const std::string &outputFile, int fileSizeLimitKiB)
 {
     Ran ran;
     Pipe in;
@@ -66,6 +66,10 @@ Ran RunCliProcess(
     posix_spawn_file_actions_adddup2(&actions, err.write, STDERR_FILENO);
 
     std::vector<std::string> words { RATEDLOAD_CLI };
+    if (fileSizeLimitKiB > 0)
+        words = { "/bin/sh", "-c",
+            "ulimit -f " + std::to_string(fileSizeLimitKiB) + " && exec \"$@\"", "sh",
+            RATEDLOAD_CLI };
     words.insert(words.end(), arguments.begin(), arguments.end());
     std::vector<char *> argv;
     for (std::string &word : words)

@@ -22,9 +22,10 @@ Ran RunCli(const std::vector<std::string> &arguments, const std::string &input =
 
 // Runs the program ratedload-cli itself, under a locale that writes "," as
 // its decimal point, its standard output into `outputFile` when one is
-// named; a run that takes longer than ten seconds is killed.
+// named, and its files limited to `fileSizeLimitKiB` (ulimit -f) when that is
+// given; a run that takes longer than ten seconds is killed.
 Ran RunCliProcess(const std::vector<std::string> &arguments, const std::string &input = {},
-    const std::string &outputFile = {});
+    const std::string &outputFile = {}, int fileSizeLimitKiB = 0);
 
 // Names each case of a table test after the `name` field of its row.
 struct CaseName {

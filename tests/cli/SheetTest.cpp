@@ -207,6 +207,32 @@ TEST(SheetBatchTest, WritesASheetPerCarNamedSafelyAfterItsId)
     EXPECT_NE(text.find("passes within the 5 % allowance"), std::string::npos) << text;
 }
 
+// Each collision in its own way: the same id, the same but for case, the
+// same once made safe, an id that is the name another was given, a device.
+TEST(SheetBatchTest, NamesEveryCarsSheetApartAlsoWithoutCase)
+{
+    const Folder folder;
+    const std::string input = "id,load,area\n"
+                              "A-line-4,4000,41\n"
+                              "A,4000,41\n"
+                              "A,4000,41\n"
+                              "a,4000,41\n"
+                              "A/B,4000,41\n"
+                              "A_B,4000,41\n"
+                              "CON,4000,41\n"
+                              "con.x,4000,41\n";
+    const Ran ran
+        = RunCli(Words("check --batch --format csv --sheet-dir " + (folder / "s")), input);
+    EXPECT_EQ(ran.status, 0) << ran.err;
+    std::vector<std::string> names;
+    for (const auto &entry : std::filesystem::directory_iterator(folder / "s"))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names,
+        (std::vector<std::string> { "A-line-4-2.pdf", "A-line-4.pdf", "A.pdf", "A_B-line-7.pdf",
+            "A_B.pdf", "CON_.pdf", "a-line-5.pdf", "con_.x.pdf" }));
+}
+
 struct BadSheetRow {
     const char *name;
     const char *command; // {dir} is the test's folder
