@@ -122,6 +122,9 @@ std::string PositiveNumber(std::string_view option, const std::string &text, std
         Refuse(option, "'" + text + "' is below the smallest normal number of double precision");
     if (!(value > 0))
         Refuse(option, expected + ", got '" + text + "'");
+    // The rules take it in single precision, where it would be 0.
+    if (value < 1 && rules::ToSingle(value) == 0)
+        Refuse(option, expected + ", got '" + text + "', which is 0 in single precision");
     return trimmed;
 }
 

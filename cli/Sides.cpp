@@ -197,6 +197,12 @@ SideTexts ReadImperial(std::string_view text, const std::vector<Token> &tokens)
     if (read.NextAre(Token::kNumber, Unit::Feet)) {
         side.whole = read.Take().text;
         read.Take();
+        // 7'-4": a dash between the feet and the inches that follow.
+        if (read.Next(Token::kDash)) {
+            read.Take();
+            if (!read.Next(Token::kNumber) && !read.Next(Token::kFraction))
+                Refuse(text, units);
+        }
     }
     // The inches: 4, 4.5, 4-1/2, 4 1/2 or 1/2, then the unit.
     bool inches = false;
@@ -260,6 +266,9 @@ SideTexts ReadSide(std::string_view text, rules::Units units)
     const bool wholeGiven = side.whole != "0";
     if (imperial && wholeGiven && rules::ReadNumber(side.inches) >= 12)
         Refuse(text, units, "inches after feet are less than 12");
+    if (imperial && wholeGiven && whole != std::floor(whole)
+        && (side.inches != "0" || side.fraction != "0"))
+        Refuse(text, units, "feet with a decimal part take no inches after them");
     if (!imperial && wholeGiven && side.millimetres != "0") {
         if (whole != std::floor(whole))
             Refuse(text, units, "metres with a decimal part take no millimetres after them");
@@ -270,6 +279,12 @@ SideTexts ReadSide(std::string_view text, rules::Units units)
         Refuse(text, units, "a number beyond the range of double precision");
     if (!(length > 0))
         Refuse(text, units, "a side is longer than 0");
+    // So short that single precision, in which the rules take it, holds 0.
+    const bool zero = length < 1
+        && (imperial ? rules::SideInches(side.whole, side.inches, side.fraction) == 0
+                     : rules::SideMetres(side.whole, side.millimetres) == 0);
+    if (zero)
+        Refuse(text, units, "a side is longer than 0; this one is 0 in single precision");
     return side;
 }
 

@@ -20,7 +20,8 @@ struct SideTexts {
 };
 
 // Reads a side written as a person writes it. Imperial: 7ft, 7ft4in,
-// 7ft4.5in, 7ft4-1/2in, 7ft 4 1/2in, 88in, 7.5ft, 7'4" (ft or ', in or ").
+// 7ft4.5in, 7ft4-1/2in, 7ft 4 1/2in, 88in, 7.5ft, 7'4", 7'-4" (ft or ', in or
+// ").
 // Metric: 2.05m, 2m50mm, 2050mm. Each number keeps the text it was written
 // with, as if typed into its list. Throws InputError: a malformed side, a
 // missing or unknown unit, or a unit of the other system.
