@@ -28,14 +28,163 @@ constexpr std::string_view kIdColumn = "id";
 struct HeaderColumn {
     enum class Role { Id, Option, Carried, Ignored } role = Role::Ignored;
     std::string name; // the option's name, or the header's text for a carried column
+    std::string unit; // of a side given in the heading, for numbers without one
 };
 
-std::string ColumnName(std::string_view cell)
+// The names people give the columns, in any case, with blanks, "_" or "-"
+// between the words: "Rated load", "rated_load".
+struct Spelling {
+    std::string_view written;
+    std::string_view name;
+};
+constexpr Spelling kSpellings[] = {
+    { "id", "id" },
+    { "car", "id" },
+    { "car id", "id" },
+    { "car no", "id" },
+    { "car number", "id" },
+    { "type", "type" },
+    { "elevator type", "type" },
+    { "class", "class" },
+    { "freight class", "class" },
+    { "loading class", "class" },
+    { "class of loading", "class" },
+    { "truck", "truck" },
+    { "truck weight", "truck" },
+    { "loaded truck", "truck" },
+    { "load", "load" },
+    { "rated load", "load" },
+    { "plated load", "load" },
+    { "capacity", "load" },
+    { "area", "area" },
+    { "platform area", "area" },
+    { "net area", "area" },
+    { "inside net platform area", "area" },
+    { "depth", "depth" },
+    { "platform depth", "depth" },
+    { "car depth", "depth" },
+    { "width", "width" },
+    { "platform width", "width" },
+    { "car width", "width" },
+};
+
+// The units a heading may name after an option, in parentheses or brackets:
+// "Load (lb)", "Area [m²]".
+struct HeadingUnit {
+    std::string_view written;
+    std::string_view quantity; // "load", "area" or "side"
+    rules::Units units;
+    std::string_view side; // the unit a side takes from it: "in", "mm"
+};
+constexpr HeadingUnit kHeadingUnits[] = {
+    { "lb", "load", rules::Units::Imperial, "" },
+    { "lbs", "load", rules::Units::Imperial, "" },
+    { "pounds", "load", rules::Units::Imperial, "" },
+    { "kg", "load", rules::Units::Metric, "" },
+    { "kilograms", "load", rules::Units::Metric, "" },
+    { "sq ft", "area", rules::Units::Imperial, "" },
+    { "sqft", "area", rules::Units::Imperial, "" },
+    { "ft2", "area", rules::Units::Imperial, "" },
+    { "ft\u00b2", "area", rules::Units::Imperial, "" },
+    { "square feet", "area", rules::Units::Imperial, "" },
+    { "sq m", "area", rules::Units::Metric, "" },
+    { "sqm", "area", rules::Units::Metric, "" },
+    { "m2", "area", rules::Units::Metric, "" },
+    { "m\u00b2", "area", rules::Units::Metric, "" },
+    { "square metres", "area", rules::Units::Metric, "" },
+    { "square meters", "area", rules::Units::Metric, "" },
+    { "ft", "side", rules::Units::Imperial, "ft" },
+    { "feet", "side", rules::Units::Imperial, "ft" },
+    { "in", "side", rules::Units::Imperial, "in" },
+    { "inches", "side", rules::Units::Imperial, "in" },
+    { "m", "side", rules::Units::Metric, "m" },
+    { "metres", "side", rules::Units::Metric, "m" },
+    { "meters", "side", rules::Units::Metric, "m" },
+    { "mm", "side", rules::Units::Metric, "mm" },
+    { "millimetres", "side", rules::Units::Metric, "mm" },
+    { "millimeters", "side", rules::Units::Metric, "mm" },
+};
+
+// Lower case, the words apart by one blank; "_" and "-" part words too, and
+// points go ("sq. ft.").
+std::string Words(std::string_view text, bool points)
 {
-    std::string name = Lower(Trimmed(cell));
-    if (name.rfind("--", 0) == 0)
-        name.erase(0, 2);
-    return name;
+    std::string words;
+    bool blank = false;
+    for (char c : Lower(text)) {
+        if (c == ' ' || c == '\t' || c == '_' || c == '-' || (points && c == '.')) {
+            blank = !words.empty();
+            continue;
+        }
+        if (blank)
+            words += ' ';
+        blank = false;
+        words += c;
+    }
+    return words;
+}
+
+struct Heading {
+    std::string name; // of the option or the id it names, else its words
+    std::string words; // as written, in lower case
+    std::string unit; // in parentheses or brackets after it
+};
+
+// A heading as its name and the unit after it, if any: "Load (lb)" is
+// load in lb; "--depth" is depth.
+Heading HeadingOf(std::string_view cell)
+{
+    std::string_view heading = Trimmed(cell);
+    if (heading.rfind("--", 0) == 0)
+        heading.remove_prefix(2);
+    std::string_view unit;
+    if (!heading.empty() && (heading.back() == ')' || heading.back() == ']')) {
+        const std::size_t open = heading.rfind(heading.back() == ')' ? '(' : '[');
+        if (open != std::string_view::npos && open > 0) {
+            unit = Trimmed(heading.substr(open + 1, heading.size() - open - 2));
+            heading = heading.substr(0, open);
+        }
+    }
+    const std::string words = Words(heading, false);
+    for (const Spelling &spelling : kSpellings) {
+        if (words == spelling.written)
+            return { std::string(spelling.name), words, Words(unit, true) };
+    }
+    return { words, words, Words(unit, true) };
+}
+
+std::string_view Quantity(std::string_view name)
+{
+    if (name == "load" || name == "truck")
+        return "load";
+    if (name == "area")
+        return "area";
+    return name == "depth" || name == "width" ? "side" : "";
+}
+
+// The unit of a heading, checked against the option and the units in
+// force; for a side, the unit its numbers take. InputError where it does not fit.
+std::string CheckedUnit(std::string_view cell, std::string_view name, const std::string &unit,
+    rules::Units units)
+{
+    const std::string_view quantity = Quantity(name);
+    const bool imperial = units == rules::Units::Imperial;
+    const std::string known = quantity == "load" ? (imperial ? "lb" : "kg")
+        : quantity == "area"                      ? (imperial ? "sq ft" : "sq m")
+                                                  : (imperial ? "ft or in" : "m or mm");
+    const std::string heading = "the column '" + std::string(Trimmed(cell)) + "'";
+    if (quantity.empty())
+        throw InputError(heading + " takes no unit");
+    for (const HeadingUnit &heading_unit : kHeadingUnits) {
+        if (heading_unit.written != unit || heading_unit.quantity != quantity)
+            continue;
+        if (heading_unit.units != units)
+            throw InputError(heading + " is in " + unit + (imperial ? "; without" : "; with")
+                + " --metric, " + std::string(quantity) + "s are in " + known);
+        return std::string(heading_unit.side);
+    }
+    throw InputError(heading + ": unknown unit '" + unit + "'; " + std::string(quantity)
+        + "s are in " + known);
 }
 
 // The options of a command that a line of a batch may give.
@@ -66,26 +215,33 @@ bool IsEchoed(std::string_view name)
 
 // The columns of the header: known options and the id, then those carried
 // through unchanged; an empty header cell is ignored. InputError for a
-// column named twice or one that would stand twice in the answers.
+// column named twice, one that would stand twice in the answers, and a unit
+// that does not fit.
 std::vector<HeaderColumn> HeaderColumns(const Command &command,
-    const std::vector<std::string> &cells, const std::vector<Column> &answers)
+    const std::vector<std::string> &cells, const std::vector<Column> &answers, rules::Units units)
 {
     const auto options = PerCarOptions(command);
+    // "Car" is the id where no column is called "id".
+    const bool idNamed = std::any_of(cells.begin(), cells.end(),
+        [](const std::string &cell) { return HeadingOf(cell).words == kIdColumn; });
     std::vector<HeaderColumn> columns;
     std::vector<std::string> seen;
     for (const std::string &cell : cells) {
         HeaderColumn column;
-        const std::string name = ColumnName(cell);
-        if (name.empty()) {
+        const auto [name, words, unit] = HeadingOf(cell);
+        if (Trimmed(cell).empty()) {
             columns.push_back(column);
             continue;
         }
-        if (name == kIdColumn) {
-            column = { HeaderColumn::Role::Id, name };
-        } else if (std::find(options.begin(), options.end(), name) != options.end()) {
-            column = { HeaderColumn::Role::Option, name };
+        const bool known = (name == kIdColumn && (words == kIdColumn || !idNamed))
+            || std::find(options.begin(), options.end(), name) != options.end();
+        if (known) {
+            column = { name == kIdColumn ? HeaderColumn::Role::Id : HeaderColumn::Role::Option,
+                name, {} };
+            if (!unit.empty())
+                column.unit = CheckedUnit(cell, name, unit, units);
         } else {
-            column = { HeaderColumn::Role::Carried, std::string(Trimmed(cell)) };
+            column = { HeaderColumn::Role::Carried, std::string(Trimmed(cell)), {} };
             const std::string &key = column.name;
             if (key == "line"
                 || std::any_of(answers.begin(), answers.end(),
@@ -100,6 +256,79 @@ std::vector<HeaderColumn> HeaderColumns(const Command &command,
         columns.push_back(column);
     }
     return columns;
+}
+
+// Every line needs what no column gives and no option gives for all:
+// refused once, at the header, rather than on every line. InputError.
+void CheckNeeded(const Command &command, const std::vector<HeaderColumn> &header,
+    const std::vector<std::string> &cells, const Options &defaults)
+{
+    const auto options = PerCarOptions(command);
+    auto takes = [&](std::string_view name) {
+        return std::find(options.begin(), options.end(), name) != options.end();
+    };
+    auto given = [&](std::string_view name) {
+        const bool column = std::any_of(header.begin(), header.end(), [&](const HeaderColumn &c) {
+            return c.role == HeaderColumn::Role::Option && c.name == name;
+        });
+        return column || TextOf(defaults, name)->has_value();
+    };
+    std::string missing;
+    std::string option;
+    if (takes("load") && !given("load")) {
+        missing = "the rated load";
+        option = "--load";
+    } else if (takes("area") && !given("area") && !given("depth") && !given("width")) {
+        missing = "the platform";
+        option = "--area, or --depth and --width,";
+    } else if (takes("area") && !given("area") && given("depth") != given("width")) {
+        missing = given("depth") ? "the width of the platform" : "the depth of the platform";
+        option = given("depth") ? "--width" : "--depth";
+    }
+    if (missing.empty())
+        return;
+    std::string read;
+    for (const std::string &cell : cells)
+        read += (read.empty() ? "'" : ", '") + std::string(Trimmed(cell)) + "'";
+    throw InputError("no column gives " + missing + " (or give " + option
+        + " for every line): the header reads " + read + "; the columns known are "
+        + Allowed(command) + ", in any case, such as 'Rated load', and with a unit, such as "
+        + "'Load (lb)'");
+}
+
+// Digits grouped by points in threes, such as 2.500 or 1.000.000.
+bool GroupedInThousands(std::string_view text)
+{
+    const std::size_t first = text.find('.');
+    if (first == 0 || first > 3 || first == std::string_view::npos || (text.size() - first) % 4)
+        return false;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const bool point = at >= first && (at - first) % 4 == 0;
+        if (point ? text[at] != '.' : !IsDigit(text[at]))
+            return false;
+    }
+    return true;
+}
+
+// A cell as the text of its option: in a file separated by semicolons a
+// number may have a decimal comma, as spreadsheets there write it; a side
+// written as a bare number takes the unit of its heading. InputError for a
+// number that may have points between thousands.
+std::string CellText(const HeaderColumn &column, std::string_view cell, bool decimalComma)
+{
+    std::string text(Trimmed(cell));
+    const std::string_view quantity = Quantity(column.name);
+    if (decimalComma && !quantity.empty()) {
+        if (text.find('.') == std::string::npos)
+            std::replace(text.begin(), text.end(), ',', '.');
+        else if (quantity != "side" && GroupedInThousands(text))
+            Refuse(column.name,
+                "'" + text + "' may have points between thousands, or be a decimal; in a file "
+                    "separated by semicolons write it without the points, or with a decimal comma");
+    }
+    const bool bare = !column.unit.empty() && !text.empty()
+        && text.find_first_not_of("0123456789.") == std::string::npos;
+    return bare ? text + column.unit : text;
 }
 
 bool AllEmpty(const std::vector<std::string> &cells)
@@ -140,6 +369,8 @@ void Open(Input &input, const Request &request, const Streams &streams)
 // Lines answered together, and chunks answered ahead of the one written.
 constexpr std::size_t kChunk = 512;
 constexpr std::size_t kChunksAhead = 4;
+// Rows of a text table aligned together.
+constexpr std::size_t kTextBlock = 1000;
 
 // Threads that answer chunks of lines for as long as the batch runs; kept,
 // so that each keeps its memory warm rather than a new one starting per chunk.
@@ -207,6 +438,7 @@ struct Plan {
     std::vector<std::size_t> echoed;
     std::vector<std::size_t> carried;
     bool hooked; // each answer goes on to a hook too (a sheet per car)
+    bool decimalComma; // a file separated by semicolons
 };
 
 // What became of one line: no car (an empty row), an error to say, or an
@@ -240,9 +472,17 @@ Outcome AnswerLine(const Plan &plan, const CsvReader::Record &record)
         return outcome;
     }
     Options options = plan.defaults;
-    for (std::size_t i = 0; i < plan.header.size(); ++i) {
-        if (plan.header[i].role == HeaderColumn::Role::Option && !Trimmed(record.cells[i]).empty())
-            *TextOf(options, plan.header[i].name) = record.cells[i];
+    try {
+        for (std::size_t i = 0; i < plan.header.size(); ++i) {
+            const HeaderColumn &column = plan.header[i];
+            if (column.role == HeaderColumn::Role::Option && !Trimmed(record.cells[i]).empty())
+                *TextOf(options, column.name)
+                    = CellText(column, record.cells[i], plan.decimalComma);
+        }
+    } catch (const Failure &failure) {
+        outcome.error = ReportLine(where, failure, options);
+        outcome.status = kBadInput;
+        return outcome;
     }
     Answer answer = plan.command.Calculate(plan.units, options, plan.layout);
     if (answer.failure) {
@@ -275,6 +515,12 @@ Outcome AnswerLine(const Plan &plan, const CsvReader::Record &record)
     return outcome;
 }
 
+void SayNotice(CsvReader &reader, const Streams &streams)
+{
+    if (const std::string notice = reader.TakeNotice(); !notice.empty())
+        Say(streams.err, notice);
+}
+
 } // namespace
 
 int RunBatch(const CarCommand &command, const Request &request, const Streams &streams,
@@ -293,7 +539,9 @@ int RunBatch(const CarCommand &command, const Request &request, const Streams &s
     std::vector<HeaderColumn> header;
     std::vector<std::string> names;
     try {
-        if (!reader.Next(record)) {
+        const bool any = reader.Next(record);
+        SayNotice(reader, streams);
+        if (!any) {
             Say(streams.err,
                 "line 1: no header; the first line names the columns, from " + Allowed(command)
                     + ", and any others, which are carried through");
@@ -302,9 +550,10 @@ int RunBatch(const CarCommand &command, const Request &request, const Streams &s
         if (!record.error.empty())
             throw InputError(record.error);
         for (const std::string &cell : record.cells)
-            names.push_back(ColumnName(cell));
-        header = HeaderColumns(
-            command, record.cells, command.Columns(units, command.LayoutFor(defaults, names)));
+            names.push_back(HeadingOf(cell).name);
+        header = HeaderColumns(command, record.cells,
+            command.Columns(units, command.LayoutFor(defaults, names)), units);
+        CheckNeeded(command, header, record.cells, defaults);
     } catch (const InputError &error) {
         Say(streams.err,
             "line " + std::to_string(std::max(record.line, 1LL)) + ": " + error.what());
@@ -336,8 +585,9 @@ int RunBatch(const CarCommand &command, const Request &request, const Streams &s
         }
     }
 
-    const Plan plan { command, units, defaults, layout, header, echoed, carried, bool(hook) };
-    RecordWriter writer(streams.out, request.format, columns, false);
+    const Plan plan { command, units, defaults, layout, header, echoed, carried, bool(hook),
+        reader.Separator() == ';' };
+    RecordWriter writer(streams.out, request.format, columns, false, kTextBlock);
     int status = kSuccess;
     // Lines are answered a chunk at a time on other threads; the answers and
     // errors are written here, in the order of the lines. A chunk goes off
@@ -380,6 +630,7 @@ int RunBatch(const CarCommand &command, const Request &request, const Streams &s
     bool more = true;
     while (more && !writer.Failed()) {
         more = reader.Next(record);
+        SayNotice(reader, streams);
         if (more)
             chunk.push_back(std::move(record));
         const bool waiting = !more || reader.WouldWait();

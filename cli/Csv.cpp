@@ -2,12 +2,14 @@
 #include "cli/Csv.h"
 
 #include "cli/Failure.h"
+#include "cli/Text.h"
 
 #include <csv.h>
 
 #include <algorithm>
 #include <limits>
 #include <sstream>
+#include <utility>
 
 namespace ratedload::cli {
 
@@ -28,6 +30,36 @@ bool BlankLine(std::string_view text)
     return text.find_first_not_of(" \t\r") == std::string_view::npos;
 }
 
+// A CR that is not the last byte of the line, outside quotes; a line that
+// begins inside a quoted cell begins `quoted`.
+bool HasCrAlone(std::string_view text, bool quoted)
+{
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '"')
+            quoted = !quoted;
+        else if (text[i] == '\r' && !quoted && i + 1 < text.size())
+            return true;
+    }
+    return false;
+}
+
+// The separator that a spreadsheet's "sep=X" line names, or 0.
+char NamedSeparator(std::string_view line)
+{
+    if (!line.empty() && line.back() == '\r')
+        line.remove_suffix(1);
+    if (line.size() >= 2 && line.front() == '"' && line.back() == '"')
+        line = line.substr(1, line.size() - 2);
+    if (line.size() < 5 || (line.substr(0, 4) != "sep=" && line.substr(0, 4) != "SEP="))
+        return 0;
+    const std::string_view separator = line.substr(4);
+    if (separator == "\\t")
+        return '\t';
+    return separator.size() == 1 && std::string_view(",;\t|").find(separator[0]) != std::string_view::npos
+        ? separator[0]
+        : 0;
+}
+
 } // namespace
 
 struct CsvReader::Parser {
@@ -35,6 +67,7 @@ struct CsvReader::Parser {
     std::vector<std::string> cells;
     std::deque<CsvReader::Record> *ready = nullptr;
     long long line = 0; // where the record being read began
+    char separator = ',';
 
     Parser() { csv_init(&csv, kOptions); }
     ~Parser() { csv_free(&csv); }
@@ -43,7 +76,14 @@ struct CsvReader::Parser {
     {
         csv_free(&csv);
         csv_init(&csv, kOptions);
+        csv_set_delim(&csv, separator);
         cells.clear();
+    }
+
+    void SetSeparator(char c)
+    {
+        separator = c;
+        csv_set_delim(&csv, c);
     }
 
     static void Cell(void *text, std::size_t size, void *data)
@@ -94,8 +134,47 @@ void CsvReader::CheckStart(Line &first)
     if (cr != std::string::npos && cr + 1 < text.size())
         throw InputError("the lines of the input end with CR alone (an old Mac file); save it "
                          "with LF or CR LF at the ends of the lines");
-    if (text.rfind("\xEF\xBB\xBF", 0) == 0)
-        text.erase(0, 3); // the byte order mark that some spreadsheets write
+    // The byte order mark that some spreadsheets write, once or more.
+    while (text.rfind("\xEF\xBB\xBF", 0) == 0)
+        text.erase(0, 3);
+}
+
+// The input is UTF-8 until a line shows that it is not; from that line on it
+// is read as Windows-1252, which every byte is.
+void CsvReader::Decode(Line &line)
+{
+    if (!windows1252_ && !IsUtf8(line.text)) {
+        windows1252_ = true;
+        notice_ = "the input is not UTF-8: it is read as Windows-1252 from line "
+            + std::to_string(line.number);
+    }
+    if (windows1252_)
+        line.text = Utf8FromWindows1252(line.text);
+}
+
+// On the first line of the records: a "sep=" line names the separator and is
+// no record (true); else a header with semicolons and no comma marks a file
+// separated by semicolons, one with tabs and neither, a file separated by tabs.
+bool CsvReader::ChooseSeparator(const Line &first)
+{
+    separatorChosen_ = true;
+    const std::string_view text = first.text;
+    char separator = NamedSeparator(text);
+    const bool named = separator != 0;
+    if (!named && text.find(',') == std::string_view::npos)
+        separator = text.find(';') != std::string_view::npos ? ';'
+            : text.find('\t') != std::string_view::npos    ? '\t'
+                                                           : ',';
+    if (separator != 0) {
+        separator_ = separator;
+        parser_->SetSeparator(separator);
+    }
+    return named;
+}
+
+std::string CsvReader::TakeNotice()
+{
+    return std::exchange(notice_, {});
 }
 
 // The next physical line, without its LF; a line longer than any record can
@@ -135,6 +214,7 @@ bool CsvReader::ReadLine(Line &line)
         started_ = true;
         CheckStart(line);
     }
+    Decode(line);
     return true;
 }
 
@@ -187,10 +267,20 @@ bool CsvReader::Next(Record &record)
         if (!parser_->InRecord()) {
             if (BlankLine(line.text))
                 continue;
+            if (!separatorChosen_ && ChooseSeparator(line))
+                continue;
             parser_->line = line.number;
         }
         if (line.text.size() > kLongestRecord) {
             Fail("a line longer than " + std::to_string(kLongestRecord) + " bytes");
+            continue;
+        }
+        // A CR alone would end the record there, and the rest of the line
+        // would pass for a car of the same line.
+        if (HasCrAlone(line.text, parser_->InQuotes())) {
+            pending_.push_back(std::move(line));
+            Fail("a CR alone inside the line, outside quotes; the lines of CSV end with LF or CR "
+                 "LF");
             continue;
         }
         const std::string text = line.text + '\n';

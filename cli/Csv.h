@@ -3,7 +3,11 @@
 
 // CSV as spreadsheets write it (RFC 4180), read with libcsv: cells separated
 // by commas, blanks around a plain cell dropped, a cell in double quotes
-// with "" for a quote and with commas and line breaks inside it.
+// with "" for a quote and with commas and line breaks inside it. What
+// spreadsheets in other countries write is read too: a first line "sep=;"
+// (or "sep=," or "sep=" and a tab) names the separator, and a header with
+// semicolons and no comma marks a file separated by semicolons; text that is
+// not UTF-8 is read as Windows-1252.
 
 #include <deque>
 #include <istream>
@@ -16,10 +20,11 @@ namespace ratedload::cli {
 
 // Reads records one at a time, in constant memory. A record that cannot be
 // read (a quote inside a plain cell, text after a closing quote, a quote
-// that is never closed) is returned with its error, and reading goes on with
-// the line after the one it began on. A blank line is no record. Input that
-// is not CSV of this kind at all (UTF-16, lines ended by CR alone) raises
-// InputError when the first record is read.
+// that is never closed, a CR alone inside a line outside quotes) is returned
+// with its error, and reading goes on with the line after the one it began
+// on. A blank line is no record. Input that is not CSV of this kind at all
+// (UTF-16, lines ended by CR alone) raises InputError when the first record
+// is read. Byte order marks at the start are dropped, however many.
 class CsvReader {
 public:
     // One record: its cells and the line it begins on; a record that cannot
@@ -39,6 +44,11 @@ public:
     bool Next(Record &record);
     // Whether the next record would wait for input that has not come yet.
     bool WouldWait() const;
+    // The separator of the cells, known once the first record is read.
+    char Separator() const { return separator_; }
+    // What the reader has to tell about the input, once: that it is read as
+    // Windows-1252. Empty when nothing is new.
+    std::string TakeNotice();
 
 private:
     struct Line {
@@ -50,6 +60,8 @@ private:
     bool TakeLine(Line &line);
     bool ReadLine(Line &line);
     void CheckStart(Line &first);
+    void Decode(Line &line);
+    bool ChooseSeparator(const Line &first);
     void Fail(const std::string &error);
 
     std::istream &in_;
@@ -62,6 +74,10 @@ private:
     long long lines_ = 0;
     bool started_ = false;
     bool ended_ = false;
+    char separator_ = ',';
+    bool separatorChosen_ = false;
+    bool windows1252_ = false;
+    std::string notice_;
 };
 
 // The cells of one line of CSV. Throws InputError where the line cannot be read.

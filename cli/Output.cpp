@@ -161,39 +161,60 @@ Row EscapedRow(const Row &row)
 
 } // namespace
 
-std::string TextTable(const std::vector<Column> &columns, const std::vector<Row> &given)
+TextAlignment::TextAlignment(const std::vector<Column> &columns)
+    : columns_(columns)
+    , shown_(columns.size(), false)
+    , widths_(columns.size(), 0)
+{
+}
+
+std::string TextAlignment::Block(const std::vector<Row> &given)
 {
     std::vector<Row> rows;
+    rows.reserve(given.size());
     for (const Row &row : given)
         rows.push_back(EscapedRow(row));
-    std::vector<std::size_t> shown;
-    std::vector<std::size_t> widths;
-    for (std::size_t i = 0; i < columns.size(); ++i) {
-        const bool any = std::any_of(rows.begin(), rows.end(),
-            [i](const Row &row) { return i < row.size() && HasValue(row[i]); });
-        if (!any && !rows.empty())
+    std::vector<bool> shown = shown_;
+    std::vector<std::size_t> widths = widths_;
+    for (std::size_t i = 0; i < columns_.size(); ++i) {
+        shown[i] = shown[i] || rows.empty()
+            || std::any_of(rows.begin(), rows.end(),
+                [i](const Row &row) { return i < row.size() && HasValue(row[i]); });
+        if (!shown[i])
             continue;
-        std::size_t width = Width(Heading(columns[i]));
+        widths[i] = std::max(widths[i], Width(Heading(columns_[i])));
         for (const Row &row : rows) {
             if (i < row.size() && row[i])
-                width = std::max(width, Width(*row[i]));
+                widths[i] = std::max(widths[i], Width(*row[i]));
         }
-        shown.push_back(i);
-        widths.push_back(width);
     }
     auto line = [&](auto cell) {
         std::string text;
-        for (std::size_t s = 0; s < shown.size(); ++s) {
-            const Column &column = columns[shown[s]];
-            text
-                += (s ? "  " : "") + Padded(cell(shown[s]), widths[s], column.kind == Kind::Number);
+        bool first = true;
+        for (std::size_t i = 0; i < columns_.size(); ++i) {
+            if (!shown[i])
+                continue;
+            text += (first ? "" : "  ") + Padded(cell(i), widths[i], columns_[i].kind == Kind::Number);
+            first = false;
         }
         return WithoutTrailingBlanks(text) + "\n";
     };
-    std::string table = line([&](std::size_t i) { return Heading(columns[i]); });
+    std::string table;
+    if (!headed_ || shown != shown_ || widths != widths_) {
+        table = headed_ ? "\n" : "";
+        table += line([&](std::size_t i) { return Heading(columns_[i]); });
+    }
     for (const Row &row : rows)
         table += line([&](std::size_t i) { return i < row.size() && row[i] ? *row[i] : ""; });
+    headed_ = true;
+    shown_ = std::move(shown);
+    widths_ = std::move(widths);
     return table;
+}
+
+std::string TextTable(const std::vector<Column> &columns, const std::vector<Row> &rows)
+{
+    return TextAlignment(columns).Block(rows);
 }
 
 std::string TextRecord(const std::vector<Column> &columns, const Row &given)
@@ -221,12 +242,14 @@ std::string TextRecord(const std::vector<Column> &columns, const Row &given)
     return text;
 }
 
-RecordWriter::RecordWriter(
-    std::ostream &out, Format format, std::vector<Column> columns, bool singleRecord)
+RecordWriter::RecordWriter(std::ostream &out, Format format, std::vector<Column> columns,
+    bool singleRecord, std::size_t textBlock)
     : out_(out)
     , format_(format)
     , columns_(std::move(columns))
     , singleRecord_(singleRecord)
+    , textBlock_(textBlock)
+    , alignment_(columns_)
 {
 }
 
@@ -264,6 +287,10 @@ void RecordWriter::Write(const Row &row)
         break;
     case Format::Text:
         rows_.push_back(row);
+        if (!singleRecord_ && rows_.size() == textBlock_) {
+            Put(alignment_.Block(rows_));
+            rows_.clear();
+        }
         break;
     }
     anyRecord_ = true;
@@ -279,8 +306,8 @@ void RecordWriter::Finish()
     if (format_ == Format::Text && !(singleRecord_ && rows_.empty())) {
         if (singleRecord_ && rows_.size() == 1)
             Put(TextRecord(columns_, rows_.front()));
-        else
-            Put(TextTable(columns_, rows_));
+        else if (!rows_.empty() || !anyRecord_)
+            Put(alignment_.Block(rows_));
     }
     rows_.clear();
     out_.flush();

@@ -45,14 +45,33 @@ std::string JsonRecord(const std::vector<Column> &columns, const Row &row);
 // \x07), so that a copied cell cannot move the cursor or ring the bell.
 std::string TextTable(const std::vector<Column> &columns, const std::vector<Row> &rows);
 
+// A table written a block of rows at a time, in bounded memory: each block
+// keeps the columns and widths of those before it where its rows fit them,
+// and where they do not, the table goes on after a blank line under a new
+// heading with the columns shown so far, widened.
+class TextAlignment {
+public:
+    explicit TextAlignment(const std::vector<Column> &columns);
+    // The lines of a block; the heading alone for the first block when it is empty.
+    std::string Block(const std::vector<Row> &rows);
+
+private:
+    const std::vector<Column> &columns_;
+    std::vector<bool> shown_;
+    std::vector<std::size_t> widths_;
+    bool headed_ = false;
+};
+
 // One record as aligned lines of label, value and unit; empty values left out.
 std::string TextRecord(const std::vector<Column> &columns, const Row &row);
 
 // Writes records as they come: CSV with its header first and JSON at once,
-// text at Finish (a table, or a single record's lines when asked so).
+// text a block of `textBlock` rows at a time (0: all at Finish), or a
+// single record's lines at Finish when asked so.
 class RecordWriter {
 public:
-    RecordWriter(std::ostream &out, Format format, std::vector<Column> columns, bool singleRecord);
+    RecordWriter(std::ostream &out, Format format, std::vector<Column> columns, bool singleRecord,
+        std::size_t textBlock = 0);
     void Write(const Row &row);
     void Finish();
     // Whether a write has failed (a full disk, a closed output).
@@ -65,6 +84,8 @@ private:
     Format format_;
     std::vector<Column> columns_;
     bool singleRecord_;
+    std::size_t textBlock_;
+    TextAlignment alignment_;
     bool headerWritten_ = false;
     bool anyRecord_ = false;
     std::vector<Row> rows_;

@@ -109,8 +109,10 @@ void AddCommand(CLI::App &program, const Command &command, Parsed &parsed)
         parsed.batch = app->add_option("--batch", parsed.batchFile,
                               "read the cars from CSV: the file named, or standard input (no "
                               "name, or -); a header names the columns (options such as load or "
-                              "depth, an id, others carried through to the answers), then one car "
-                              "per line; options given here are the defaults of every line")
+                              "'Rated load (lb)', an id, others carried through to the answers), "
+                              "then one car per line; options given here are the defaults of "
+                              "every line. Separated by commas, or by semicolons (with decimal "
+                              "commas) or tabs; UTF-8, or else Windows-1252")
                            ->type_name("[FILE]")
                            ->expected(0, 1)
                            ->multi_option_policy(CLI::MultiOptionPolicy::Throw);

@@ -48,4 +48,13 @@ inline std::string Capitalised(std::string_view text)
     return capitalised;
 }
 
+// Whether the bytes are UTF-8: no stray continuation byte, no sequence cut
+// short, no overlong form, no surrogate, nothing beyond U+10FFFF.
+bool IsUtf8(std::string_view text);
+
+// Bytes of Windows-1252 (what a spreadsheet on a Western Windows saves as
+// CSV) in UTF-8. The five bytes it leaves undefined become the C1 controls
+// of the same number, as web browsers read them.
+std::string Utf8FromWindows1252(std::string_view text);
+
 } // namespace ratedload::cli

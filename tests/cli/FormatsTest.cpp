@@ -228,7 +228,32 @@ INSTANTIATE_TEST_SUITE_P(Spreadsheets, OutputTest, testing::Values(
         "ratedload-cli: line 1: the lines of the input end with CR alone (an old Mac file); "
         "save it with LF or CR LF at the ends of the lines\n"},
     OutputRow{"Utf16", "load --batch", "\xFF\xFE" "a,r", 2, "",
-        "ratedload-cli: line 1: the input is UTF-16 text; save it as CSV in UTF-8\n"}),
+        "ratedload-cli: line 1: the input is UTF-16 text; save it as CSV in UTF-8\n"},
+    OutputRow{"Windows1252", "load --batch --format jsonl", "id,area\nB\xE2timent,50\n", 0,
+        "{\"line\":2,\"id\":\"B\xC3\xA2timent\",\"area\":50,\"min_rated_load\":5002.5,"
+        "\"passengers\":31}\n",
+        "ratedload-cli: the input is not UTF-8: it is read as Windows-1252 from line 2\n"},
+    // The numbers of a file separated by semicolons may have a decimal comma.
+    OutputRow{"SemicolonsAndDecimalCommas", "check --metric --batch --format csv",
+        "sep=;\nid;load;area\nA;1000;2,4\nB;1.000;2,4\n", 2,
+        "line,id,rated_load,area,min_rated_load,load_margin,load_margin_pct,max_area,"
+        "area_compared,area_margin,area_margin_pct,max_area_allowance,passengers,verdict\n"
+        "3,A,1000,2.4,981.6,18.4,1.87,2.4372,2.4,0.0372,1.53,2.559,13,passes\n",
+        "ratedload-cli: line 4: --load: '1.000' may have points between thousands, or be a "
+        "decimal; in a file separated by semicolons write it without the points, or with a "
+        "decimal comma\n"},
+    OutputRow{"HeadingsAsPeopleWriteThem", "load --metric --batch --format csv",
+        "Car;Platform_Depth (mm);WIDTH [m];Remark\nA;2050;1,35;x\n", 0,
+        "line,id,depth,width,area,min_rated_load,passengers,Remark\n"
+        "2,A,2050mm,1.35m,2.7675,1167.504,16,x\n", ""},
+    OutputRow{"HeadingInTheOtherUnits", "check --batch", "id,Load (kg),Area (sq ft)\nA,1,2\n", 2,
+        "", "ratedload-cli: line 1: the column 'Load (kg)' is in kg; without --metric, loads are "
+        "in lb\n"},
+    OutputRow{"NoColumnOfTheLoad", "check --batch", "Car,Weight,Depth,Width\nA,1,7ft,5ft\n", 2,
+        "", "ratedload-cli: line 1: no column gives the rated load (or give --load for every "
+        "line): the header reads 'Car', 'Weight', 'Depth', 'Width'; the columns known are id, "
+        "type, class, truck, load, area, depth, width, in any case, such as 'Rated load', and "
+        "with a unit, such as 'Load (lb)'\n"}),
     CaseName{});
 
 TEST(TableSizeTest, OneHundredThousandRowsAreAnswered)

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <sys/stat.h>
@@ -58,7 +60,7 @@ TEST(OutputFileTest, AMissingFolderIsTheSystemsReasonAndLeavesNothing)
         FAIL() << "no error";
     } catch (const OutputFileError &error) {
         EXPECT_EQ(error.what(),
-            "cannot write '" + (folder / "no/chart.svg") + "': No such file or directory");
+            "cannot write '" + (folder / "no/chart.svg") + "': " + std::strerror(ENOENT));
     }
     EXPECT_TRUE(folder.Names().empty());
 }
@@ -87,7 +89,7 @@ TEST(OutputFileTest, ADeviceIsWrittenAsAStreamAndStaysADevice)
         WriteOutputFile("/dev/full", "x", out);
         FAIL() << "no error";
     } catch (const OutputFileError &error) {
-        EXPECT_STREQ(error.what(), "cannot write '/dev/full': No space left on device");
+        EXPECT_EQ(error.what(), "cannot write '/dev/full': " + std::string(std::strerror(ENOSPC)));
     }
     EXPECT_TRUE(S_ISCHR(ModeOf("/dev/full")));
     WriteOutputFile("-", "to standard output", out);

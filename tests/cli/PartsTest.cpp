@@ -8,7 +8,11 @@
 #include "cli/Ranges.h"
 #include "cli/Sides.h"
 
+#include "tests/cli/Run.h"
+
 #include <gtest/gtest.h>
+
+#include <sstream>
 
 namespace ratedload::cli {
 namespace {
@@ -47,6 +51,9 @@ INSTANTIATE_TEST_SUITE_P(Written, SideTest, testing::Values(
     SideRow{"7ft4-1/2in", Units::Imperial, "7", "4", "0.5", "0"},
     SideRow{"7 ft 4 3/8 in", Units::Imperial, "7", "4", "0.375", "0"},
     SideRow{"7'4\"", Units::Imperial, "7", "4", "0", "0"},
+    SideRow{"7'-4\"", Units::Imperial, "7", "4", "0", "0"},
+    SideRow{"7ft - 4-1/2in", Units::Imperial, "7", "4", "0.5", "0"},
+    SideRow{"7'-1/2\"", Units::Imperial, "7", "0", "0.5", "0"},
     SideRow{"88in", Units::Imperial, "0", "88", "0", "0"},
     SideRow{"1/2in", Units::Imperial, "0", "0", "0.5", "0"},
     SideRow{"7.5ft", Units::Imperial, "7.5", "0", "0", "0"},
@@ -71,7 +78,13 @@ INSTANTIATE_TEST_SUITE_P(Written, BadSideTest, testing::Values(
     std::make_pair("-3ft", Units::Imperial), std::make_pair("1e3ft", Units::Imperial),
     std::make_pair("2m", Units::Imperial), std::make_pair("7ft", Units::Metric),
     std::make_pair("50mm2m", Units::Metric), std::make_pair("2m50", Units::Metric),
-    std::make_pair("1/2m", Units::Metric), std::make_pair("2,05m", Units::Metric)));
+    std::make_pair("1/2m", Units::Metric), std::make_pair("2,05m", Units::Metric),
+    std::make_pair("7ft-in", Units::Imperial), std::make_pair("7ft-", Units::Imperial),
+    std::make_pair("7.5ft6in", Units::Imperial), std::make_pair("7.5ft1/2in", Units::Imperial),
+    std::make_pair("2.5m50mm", Units::Metric),
+    // 1E-46: more than 0, but 0 in single precision.
+    std::make_pair("0.0000000000000000000000000000000000000000000001in", Units::Imperial),
+    std::make_pair("0.0000000000000000000000000000000000000000000001m", Units::Metric)));
 
 TEST(ValuesTest, ListsAndRangesGiveTheTextsEntered)
 {
@@ -106,6 +119,62 @@ TEST(CsvTest, SplitsFieldsPlainAndQuoted)
     EXPECT_THROW(SplitCsvLine("\"closed\"x,1"), InputError);
 }
 
+struct CsvRow {
+    const char *name;
+    const char *input;
+    const char *records; // "line:cell|cell" or "line!error", one per line
+    char separator;
+    const char *notice;
+};
+
+void PrintTo(const CsvRow &row, std::ostream *out)
+{
+    *out << row.name;
+}
+
+class CsvReaderTest : public testing::TestWithParam<CsvRow> {};
+
+TEST_P(CsvReaderTest, ReadsWhatSpreadsheetsWrite)
+{
+    const CsvRow &row = GetParam();
+    std::istringstream in(row.input);
+    CsvReader reader(in);
+    CsvReader::Record record;
+    std::string records;
+    std::string notices;
+    while (reader.Next(record)) {
+        records += std::to_string(record.line);
+        if (!record.error.empty())
+            records += "!" + record.error.substr(0, record.error.find(' ', 10));
+        for (std::size_t i = 0; i < record.cells.size(); ++i)
+            records += (i ? "|" : ":") + record.cells[i];
+        records += "\n";
+        notices += reader.TakeNotice();
+    }
+    EXPECT_EQ(records, row.records);
+    EXPECT_EQ(reader.Separator(), row.separator);
+    EXPECT_EQ(notices, row.notice);
+}
+
+INSTANTIATE_TEST_SUITE_P(Csv, CsvReaderTest, testing::Values(
+    CsvRow{"Plain", "a,b\r\n1,2\r\n", "1:a|b\n2:1|2\n", ',', ""},
+    CsvRow{"ByteOrderMarksOnceOrTwice", "\xEF\xBB\xBF\xEF\xBB\xBF" "a,b\n", "1:a|b\n", ',', ""},
+    // A CR alone is an error of its line; the lines after it keep their numbers.
+    CsvRow{"CrAloneInsideALine", "a,b\n1,2\r3,4\n5,6\n", "1:a|b\n2!a CR alone\n3:5|6\n", ',',
+        ""},
+    CsvRow{"CrInsideQuotes", "a,b\n\"1\r2\",3\n", "1:a|b\n2:1\r2|3\n", ',', ""},
+    CsvRow{"SepLine", "sep=;\na;b\n1,5;2\n", "2:a|b\n3:1,5|2\n", ';', ""},
+    CsvRow{"SepLineQuoted", "\"sep=,\"\r\na;b,c\n", "2:a;b|c\n", ',', ""},
+    CsvRow{"SepTab", "sep=\t\na\tb\n", "2:a|b\n", '\t', ""},
+    CsvRow{"SemicolonsWithoutComma", "a;b\n1,5;2\n", "1:a|b\n2:1,5|2\n", ';', ""},
+    CsvRow{"CommaWins", "a;b,c\n", "1:a;b|c\n", ',', ""},
+    CsvRow{"TabsAlone", "a\tb\n", "1:a|b\n", '\t', ""},
+    CsvRow{"Windows1252", "id\nB\xE2timent\n\x80\x81\n",
+        "1:id\n2:B\xC3\xA2timent\n3:\xE2\x82\xAC\xC2\x81\n", ',',
+        "the input is not UTF-8: it is read as Windows-1252 from line 2"},
+    CsvRow{"Utf8StaysUtf8", "id\nB\xC3\xA2timent\n", "1:id\n2:B\xC3\xA2timent\n", ',', ""}),
+    test::CaseName{});
+
 TEST(CsvTest, QuotesOnlyWhatNeedsIt)
 {
     EXPECT_EQ(CsvField("5002.5"), "5002.5");
@@ -129,6 +198,19 @@ TEST(OutputTest, RecordsInEachFormat)
         "Car \"1\"  1.234568E+07\n"
         "B                   5\n");
     EXPECT_EQ(TextRecord(columns, row), "Id         Car \"1\"\nArea  1.234568E+07  sq ft\n");
+}
+
+// Each block keeps the columns and widths before it where it fits them.
+TEST(OutputTest, TextTablesGoOnBlockByBlock)
+{
+    const std::vector<Column> columns { { "id", "Id", "Id", "", Kind::Word },
+        { "n", "N", "N", "", Kind::Number }, { "p", "P", "P", "", Kind::Number } };
+    TextAlignment table(columns);
+    EXPECT_EQ(table.Block({ Row { "A", "5", std::nullopt } }), "Id  N\nA   5\n");
+    EXPECT_EQ(table.Block({ Row { "B", "6", std::nullopt } }), "B   6\n");
+    EXPECT_EQ(table.Block({ Row { "C", "70", std::nullopt } }), "\nId   N\nC   70\n");
+    EXPECT_EQ(table.Block({ Row { "D", "8", "1" } }), "\nId   N  P\nD    8  1\n");
+    EXPECT_EQ(table.Block({ Row { "E", "9", std::nullopt } }), "E    9\n");
 }
 
 TEST(OutputTest, JsonStaysValidForAnyText)
