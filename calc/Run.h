@@ -67,6 +67,13 @@ struct SideFound { };
 using Step = std::variant<Write, Show, ClearAllEntries, EmptyAreaEntry, MoveFocus, ShowPassengers,
     FindSide, SideFound>;
 
+// One action per kind of step, for std::visit: Overloaded { [](const Write &) {...}, ... }.
+template <class... Actions> struct Overloaded : Actions... {
+    using Actions::operator()...;
+};
+// Clang 14 does not deduce an aggregate's arguments from braces on its own.
+template <class... Actions> Overloaded(Actions...) -> Overloaded<Actions...>;
+
 struct Run {
     std::vector<Step> steps;
     // The message that ended the procedure, if one did.

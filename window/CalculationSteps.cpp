@@ -7,20 +7,12 @@
 namespace calc = ratedload::calc;
 using formtext::SetText;
 
-namespace {
-
-template <class... Actions> struct Overloaded : Actions... {
-    using Actions::operator()...;
-};
-
-} // namespace
-
 // The steps come in the order the procedure took them; each change of text
 // runs its control's change handler here, before the next step.
 bool MainForm::Perform(const calc::Run &run)
 {
     for (const calc::Step &step : run.steps) {
-        std::visit(Overloaded {
+        std::visit(calc::Overloaded {
                        [this](const calc::Write &write) { WriteField(write); },
                        [this](const calc::Show &show) { ShowMessage(show.message); },
                        [this](const calc::ClearAllEntries &) { ClearAllEntries(); },

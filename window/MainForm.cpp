@@ -200,7 +200,7 @@ void MainForm::ConnectEvents()
     for (QButtonGroup *group : { ui->typeGroup, ui->classGroup, ui->truckGroup, ui->unitsGroup }) {
         KeepTabStopOnSelected(group);
         connect(group, &QButtonGroup::buttonToggled, this,
-            [this, group] { KeepTabStopOnSelected(group); });
+            [group] { KeepTabStopOnSelected(group); });
     }
 
     OnMenu(ui->mnuImperial, &MainForm::mnuImperial_Click);

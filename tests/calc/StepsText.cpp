@@ -60,10 +60,6 @@ std::string NameOf(Control control)
     return "?";
 }
 
-template <class... Actions> struct Overloaded : Actions... {
-    using Actions::operator()...;
-};
-
 std::string TextOf(const Step &step)
 {
     return std::visit(
