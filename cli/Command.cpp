@@ -2,9 +2,6 @@
 #include "cli/Command.h"
 
 #include "cli/Batch.h"
-#include "cli/Reading.h"
-
-#include "rules/RunTimeError.h"
 
 #include <algorithm>
 #include <ostream>
@@ -31,6 +28,22 @@ protected:
     std::streamsize xsputn(const char *, std::streamsize count) override { return count; }
 };
 
+// The numbers given, such as "--area 10, --truck 3E9", to say where an
+// overflow came from. The entry named `series` (a table's row entry) is
+// written with its plural name.
+std::string NumbersGiven(const answers::Entries &entries, std::string_view series)
+{
+    std::string given;
+    for (std::string_view name : { "area", "depth", "width", "load", "truck" }) {
+        const std::optional<std::string> &value = *answers::EntryNamed(entries, name);
+        if (!value)
+            continue;
+        given += (given.empty() ? "--" : ", --") + std::string(name) + (name == series ? "s " : " ")
+            + *value;
+    }
+    return given;
+}
+
 } // namespace
 
 std::ostream &Nowhere()
@@ -50,43 +63,24 @@ int CarCommand::RunWith(
 {
     if (request.batch)
         return RunBatch(*this, request, streams, hook);
-    const Layout layout = LayoutFor(request.options);
-    const cli::Answer answer = Calculate(request.units, request.options, layout);
-    if (answer.failure) {
-        Report(streams.err, "", *answer.failure, request.options);
+    answers::Reply reply;
+    try {
+        reply = answers::Ask(question_, request.entries);
+    } catch (const answers::Refusal &refusal) {
+        Report(streams.err, "", refusal, request.entries);
         return kBadInput;
     }
-    const std::vector<Column> columns = Columns(request.units, layout);
-    RecordWriter writer(streams.out, request.format, columns, true);
-    writer.Write(answer.row);
-    writer.Finish();
+    streams.out << answers::Written(request.format, reply.columns, reply.answer.row);
+    streams.out.flush();
     if (hook) {
         try {
-            hook({ request.units, request.options, columns, answer.row, 0, std::nullopt });
-        } catch (const Failure &failure) {
-            Report(streams.err, "", failure, request.options);
+            hook({ question_, request.entries, reply.columns, reply.answer, 0, std::nullopt });
+        } catch (const answers::Refusal &refusal) {
+            Report(streams.err, "", refusal, request.entries);
             return kBadInput;
         }
     }
-    return answer.status;
-}
-
-cli::Answer CarCommand::Calculate(
-    rules::Units units, const Options &options, const Layout &layout) const
-{
-    cli::Answer answer;
-    try {
-        answer.row = Answer(units, options, layout, answer.status);
-    } catch (const Failure &failure) {
-        answer.failure = failure;
-    } catch (const rules::RunTimeError &error) {
-        answer.failure = Failure(Failure::Kind::Overflow, error.what());
-    }
-    if (answer.failure) {
-        answer.row.clear();
-        answer.status = kBadInput;
-    }
-    return answer;
+    return StatusOf(reply.answer);
 }
 
 int WorseStatus(int a, int b)
@@ -96,6 +90,21 @@ int WorseStatus(int a, int b)
             return status;
     }
     return kSuccess;
+}
+
+int StatusOf(const answers::Answer &answer)
+{
+    if (!answer.verdict)
+        return kSuccess;
+    switch (*answer.verdict) {
+    case calc::Verdict::Passes:
+        return kSuccess;
+    case calc::Verdict::PassesWithinAllowance:
+        return kCheckWithinAllowance;
+    case calc::Verdict::Fails:
+        break;
+    }
+    return kCheckFails;
 }
 
 bool RegisterCommand(const Command &command, int order)
@@ -129,40 +138,31 @@ const CarCommand &CarCommandNamed(std::string_view name)
     return dynamic_cast<const CarCommand &>(*CommandNamed(name));
 }
 
-Column Figure(std::string key, std::string title, std::string label, std::string unit)
-{
-    return Column { std::move(key), std::move(title), std::move(label), std::move(unit),
-        Kind::Number };
-}
-
-Column Word(std::string key, std::string title, std::string label)
-{
-    return Column { std::move(key), std::move(title), std::move(label), {}, Kind::Word };
-}
-
 void Say(std::ostream &err, const std::string &text)
 {
     err << "ratedload-cli: " << text << '\n';
     err.flush();
 }
 
-void Report(std::ostream &err, std::string_view where, const Failure &failure,
-    const Options &options, std::string_view series)
+void Report(std::ostream &err, std::string_view where, const answers::Refusal &refusal,
+    const answers::Entries &entries, std::string_view series)
 {
-    Say(err, ReportLine(where, failure, options, series));
+    Say(err, ReportLine(where, refusal, entries, series));
 }
 
-std::string ReportLine(
-    std::string_view where, const Failure &failure, const Options &options, std::string_view series)
+std::string ReportLine(std::string_view where, const answers::Refusal &refusal,
+    const answers::Entries &entries, std::string_view series)
 {
     // A table's row is named among the numbers given.
-    const bool overflow = failure.kind() == Failure::Kind::Overflow;
+    const bool overflow = refusal.kind() == answers::Refusal::Kind::Overflow;
     std::string text(overflow && !series.empty() ? std::string_view() : where);
     if (!text.empty())
         text += ": ";
     if (overflow)
-        text += NumbersGiven(options, series) + ": ";
-    return text + failure.what();
+        text += NumbersGiven(entries, series) + ": ";
+    else if (!refusal.field().empty())
+        text += "--" + refusal.field() + ": ";
+    return text + refusal.reason();
 }
 
 } // namespace ratedload::cli

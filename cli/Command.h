@@ -3,12 +3,14 @@
 
 // A command of ratedload-cli. Each command is one source file, which defines
 // it and registers it: its name and help, the options it takes (from the
-// table of options), the columns of its answers and how it answers one car.
-// Running it once, per line of a batch, or as a table is shared.
+// table of options) and, for a command that answers for one car at a time,
+// the question of the answers that it asks. Running it once, per line of a
+// batch, or as a table is shared.
 
-#include "cli/Failure.h"
 #include "cli/Options.h"
-#include "cli/Output.h"
+
+#include "answers/Questions.h"
+#include "answers/Refusal.h"
 
 #include <functional>
 #include <iosfwd>
@@ -29,6 +31,9 @@ inline constexpr int kCheckWithinAllowance = 3; // a checked car passes within t
 // one that passes within the allowance, before one that passes.
 int WorseStatus(int a, int b);
 
+// The status of an answer: its verdict's, for a check.
+int StatusOf(const answers::Answer &answer);
+
 // Where a command reads and writes.
 struct Streams {
     std::istream &in;
@@ -41,30 +46,16 @@ struct Streams {
 // not shown (the cars of a chart, a car whose sheet takes standard output).
 std::ostream &Nowhere();
 
-// Which columns the answers have: the passenger count for the types that
-// carry passengers, the found side when a side is given to find the other.
-struct Layout {
-    bool passengers = true;
-    bool side = false;
-};
-
-// One answer: a value per column, or the failure that stopped it.
-struct Answer {
-    Row row;
-    std::optional<Failure> failure;
-    int status = kSuccess; // what the answer says to the exit status
-};
-
 // One car answered, for what is written of it besides its row (a sheet).
 struct Answered {
-    rules::Units units;
-    const Options &options;
-    const std::vector<Column> &columns; // of the command's answer
-    const Row &row;
+    const answers::Question &question;
+    const answers::Entries &entries;
+    const std::vector<answers::Column> &columns; // of the question's answer
+    const answers::Answer &answer;
     long long line = 0; // of a batch; 0 for one car
     std::optional<std::string> id; // the cell of a batch's id column
 };
-// Raises Failure when it cannot do its part; the answer stands.
+// Raises a Refusal when it cannot do its part; the answer stands.
 using AnswerHook = std::function<void(const Answered &)>;
 
 class Command {
@@ -86,27 +77,26 @@ public:
     virtual int Run(const Request &request, const Streams &streams) const = 0;
 };
 
-// A command that answers for one car at a time: once, or for each line of a
-// batch.
+// A command that asks a question for one car at a time: once, or for each
+// line of a batch. Its options are the entries of its question.
 class CarCommand : public Command {
 public:
-    bool TakesBatch() const override { return true; }
+    explicit CarCommand(const answers::Question &question)
+        : question_(question)
+    {
+    }
 
-    // The layout for the options given; a batch's columns may change the
-    // type or give a side on any line.
-    virtual Layout LayoutFor(
-        const Options &options, const std::vector<std::string> &batchColumns = {}) const = 0;
-    virtual std::vector<Column> Columns(rules::Units units, const Layout &layout) const = 0;
-    // Answers one car; a failure is raised as Failure.
-    virtual Row Answer(
-        rules::Units units, const Options &options, const Layout &layout, int &status) const = 0;
+    const answers::Question &Asks() const { return question_; }
+    std::string_view Name() const override { return question_.Name(); }
+    std::vector<std::string_view> OptionNames() const override { return question_.EntryNames(); }
+    bool TakesBatch() const override { return true; }
 
     int Run(const Request &request, const Streams &streams) const override;
     // Run, with `hook` called for each car answered.
     int RunWith(const Request &request, const Streams &streams, const AnswerHook &hook) const;
 
-    // Answers one car, with any failure caught.
-    cli::Answer Calculate(rules::Units units, const Options &options, const Layout &layout) const;
+private:
+    const answers::Question &question_;
 };
 
 // Called once by each command's source file; the order is that of the help.
@@ -115,16 +105,14 @@ std::vector<const Command *> Commands();
 const Command *CommandNamed(std::string_view name);
 const CarCommand &CarCommandNamed(std::string_view name);
 
-// Columns of an answer: a figure (a number, right-aligned) or a word.
-Column Figure(std::string key, std::string title, std::string label, std::string unit);
-Column Word(std::string key, std::string title, std::string label);
-
-// Reports a failure as one line: "ratedload-cli: WHERE: REASON".
-void Report(std::ostream &err, std::string_view where, const Failure &failure,
-    const Options &options, std::string_view series = {});
+// Reports a refusal as one line: "ratedload-cli: WHERE: --FIELD: REASON";
+// an overflow names the numbers given ("--area 1e20, --truck 5: ..."), the
+// entry named `series` (the rows of a table) with its plural name.
+void Report(std::ostream &err, std::string_view where, const answers::Refusal &refusal,
+    const answers::Entries &entries, std::string_view series = {});
 void Say(std::ostream &err, const std::string &text);
 // The text of that line, without the program's name.
-std::string ReportLine(std::string_view where, const Failure &failure, const Options &options,
-    std::string_view series = {});
+std::string ReportLine(std::string_view where, const answers::Refusal &refusal,
+    const answers::Entries &entries, std::string_view series = {});
 
 } // namespace ratedload::cli

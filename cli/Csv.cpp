@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "cli/Csv.h"
 
-#include "cli/Failure.h"
-#include "cli/Text.h"
+#include "answers/Refusal.h"
+#include "answers/Text.h"
 
 #include <csv.h>
 
@@ -19,11 +19,6 @@ namespace {
 // quote left open in a large file would otherwise swallow the rest of it.
 constexpr std::size_t kLongestRecord = 1024 * 1024;
 constexpr unsigned char kOptions = CSV_STRICT | CSV_STRICT_FINI;
-
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
 
 bool BlankLine(std::string_view text)
 {
@@ -126,13 +121,13 @@ void CsvReader::CheckStart(Line &first)
 {
     std::string &text = first.text;
     if (text.rfind("\xFF\xFE", 0) == 0 || text.rfind("\xFE\xFF", 0) == 0)
-        throw InputError("the input is UTF-16 text; save it as CSV in UTF-8");
+        answers::Refuse("", "the input is UTF-16 text; save it as CSV in UTF-8");
     if (text.find('\0') != std::string::npos)
-        throw InputError("the input holds NUL bytes (UTF-16 text without a byte order mark?); "
+        answers::Refuse("", "the input holds NUL bytes (UTF-16 text without a byte order mark?); "
                          "save it as CSV in UTF-8");
     const std::size_t cr = text.find('\r');
     if (cr != std::string::npos && cr + 1 < text.size())
-        throw InputError("the lines of the input end with CR alone (an old Mac file); save it "
+        answers::Refuse("", "the lines of the input end with CR alone (an old Mac file); save it "
                          "with LF or CR LF at the ends of the lines");
     // The byte order mark that some spreadsheets write, once or more.
     while (text.rfind("\xEF\xBB\xBF", 0) == 0)
@@ -143,13 +138,13 @@ void CsvReader::CheckStart(Line &first)
 // is read as Windows-1252, which every byte is.
 void CsvReader::Decode(Line &line)
 {
-    if (!windows1252_ && !IsUtf8(line.text)) {
+    if (!windows1252_ && !answers::IsUtf8(line.text)) {
         windows1252_ = true;
         notice_ = "the input is not UTF-8: it is read as Windows-1252 from line "
             + std::to_string(line.number);
     }
     if (windows1252_)
-        line.text = Utf8FromWindows1252(line.text);
+        line.text = answers::Utf8FromWindows1252(line.text);
 }
 
 // On the first line of the records: a "sep=" line names the separator and is
@@ -316,35 +311,8 @@ std::vector<std::string> SplitCsvLine(std::string_view line)
     if (!reader.Next(record))
         return { "" };
     if (!record.error.empty())
-        throw InputError(record.error);
+        answers::Refuse("", record.error);
     return record.cells;
-}
-
-void AppendCsvField(std::string &line, std::string_view value)
-{
-    bool quoted = !value.empty() && (IsBlank(value.front()) || IsBlank(value.back()));
-    for (std::size_t i = 0; i < value.size() && !quoted; ++i) {
-        const char c = value[i];
-        quoted = c == ',' || c == '"' || c == '\r' || c == '\n';
-    }
-    if (!quoted) {
-        line += value;
-        return;
-    }
-    line += '"';
-    for (char c : value) {
-        if (c == '"')
-            line += '"';
-        line += c;
-    }
-    line += '"';
-}
-
-std::string CsvField(std::string_view value)
-{
-    std::string field;
-    AppendCsvField(field, value);
-    return field;
 }
 
 } // namespace ratedload::cli

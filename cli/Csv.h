@@ -23,7 +23,7 @@ namespace ratedload::cli {
 // that is never closed, a CR alone inside a line outside quotes) is returned
 // with its error, and reading goes on with the line after the one it began
 // on. A blank line is no record. Input that is not CSV of this kind at all
-// (UTF-16, lines ended by CR alone) raises InputError when the first record
+// (UTF-16, lines ended by CR alone) raises a Refusal when the first record
 // is read. Byte order marks at the start are dropped, however many.
 class CsvReader {
 public:
@@ -80,13 +80,7 @@ private:
     std::string notice_;
 };
 
-// The cells of one line of CSV. Throws InputError where the line cannot be read.
+// The cells of one line of CSV. Refusal where the line cannot be read.
 std::vector<std::string> SplitCsvLine(std::string_view line);
-
-// A cell as written into CSV: in quotes when it holds a comma, a quote, a
-// line break or blanks at either end.
-std::string CsvField(std::string_view value);
-// The same, at the end of a line being written.
-void AppendCsvField(std::string &line, std::string_view value);
 
 } // namespace ratedload::cli

@@ -118,21 +118,21 @@ void AddCommand(CLI::App &program, const Command &command, Parsed &parsed)
                            ->multi_option_policy(CLI::MultiOptionPolicy::Throw);
 }
 
-Format FormatOf(const std::string &format)
+answers::Format FormatOf(const std::string &format)
 {
     if (format == "csv")
-        return Format::Csv;
+        return answers::Format::Csv;
     if (format == "json")
-        return Format::Json;
+        return answers::Format::Json;
     if (format == "jsonl")
-        return Format::Jsonl;
-    return Format::Text;
+        return answers::Format::Jsonl;
+    return answers::Format::Text;
 }
 
 Request RequestOf(const Parsed &parsed)
 {
     Request request;
-    request.units = parsed.metric ? rules::Units::Metric : rules::Units::Imperial;
+    request.entries.units = parsed.metric ? rules::Units::Metric : rules::Units::Imperial;
     request.format = FormatOf(parsed.format);
     request.batch = parsed.batch && parsed.batch->count() > 0;
     request.batchFile = parsed.batchFile;
@@ -140,8 +140,8 @@ Request RequestOf(const Parsed &parsed)
         if (option->count() == 0 || option->results().empty())
             continue;
         const OptionEntry &entry = *OptionNamed(name);
-        if (entry.text)
-            request.options.*(entry.text) = option->results().back();
+        if (auto *text = answers::EntryNamed(request.entries, name))
+            *text = option->results().back();
         else if (entry.output)
             request.outputs.*(entry.output) = option->results().back();
         else if (entry.outputs)
@@ -270,10 +270,13 @@ int RunProgram(const std::vector<std::string> &arguments, const Streams &given)
                 ? Streams { streams.in, Nowhere(), streams.err, streams.inputIsTerminal }
                 : streams;
             const int status = cars && sheets
-                ? cars->RunWith(request, answers, sheets->Prepare(*cars, request, streams.out))
+                ? cars->RunWith(request, answers, sheets->Prepare(request, streams.out))
                 : command.command->Run(request, streams);
             return Written(status, out, watch, streams.err);
         }
+    } catch (const answers::Refusal &refusal) {
+        Say(streams.err, ReportLine("", refusal, {}));
+        return kBadInput;
     } catch (const std::exception &e) {
         Say(streams.err, e.what());
         return kBadInput;

@@ -22,10 +22,9 @@ public:
     virtual std::vector<std::string_view> OptionNames() const = 0;
     // What writes the sheets that the request asks for, once per car
     // answered; empty when it asks for none. A sheet for "-" goes to `out`.
-    // InputError, before any answer, for an option out of place, a paper it
+    // A Refusal, before any answer, for an option out of place, a paper it
     // does not know or a folder it cannot write into.
-    virtual AnswerHook Prepare(
-        const CarCommand &command, const Request &request, std::ostream &out) const = 0;
+    virtual AnswerHook Prepare(const Request &request, std::ostream &out) const = 0;
 };
 
 bool RegisterSheetMaker(const SheetMaker &maker);

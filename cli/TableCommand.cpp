@@ -3,8 +3,6 @@
 // the columns of load.
 
 #include "cli/Command.h"
-#include "cli/Ranges.h"
-#include "cli/Reading.h"
 
 #include <ostream>
 
@@ -32,82 +30,39 @@ public:
     }
     int Run(const Request &request, const Streams &streams) const override
     {
-        const Options &options = request.options;
-        if (!options.loads && !options.areas) {
-            Say(streams.err, "give --loads or --areas: the rows of the table");
-            return kBadInput;
-        }
+        std::optional<answers::Table> table;
         try {
-            RefuseMixedRows(options);
-        } catch (const InputError &error) {
-            Say(streams.err, error.what());
+            table.emplace(request.entries);
+        } catch (const answers::Refusal &refusal) {
+            Report(streams.err, "", refusal, request.entries);
             return kBadInput;
         }
-        const std::string series = options.loads ? "load" : "area";
-        std::vector<std::string> values;
-        try {
-            values = ExpandValues(options.loads ? *options.loads : *options.areas);
-        } catch (const InputError &error) {
-            Say(streams.err, "--" + series + "s: " + error.what());
-            return kBadInput;
-        }
-        try {
-            for (const std::string &value : values)
-                PositiveNumber(series + "s", value, options.loads ? "rated loads" : "areas");
-        } catch (const InputError &error) {
-            Say(streams.err, error.what());
-            return kBadInput;
-        }
-
-        const CarCommand &rows = RowCommand(options);
-        Options row = RowOptions(options);
-        *TextOf(row, series) = values.front();
-        const Layout layout = rows.LayoutFor(row, {});
-        RecordWriter writer(
-            streams.out, request.format, rows.Columns(request.units, layout), false);
+        const std::string_view series = table->Series();
+        const std::string_view entry = series.substr(0, series.size() - 1); // "load", "area"
+        answers::RecordWriter writer(request.format, table->Columns(), false);
+        std::string text;
         bool anyBad = false;
-        for (const std::string &value : values) {
-            *TextOf(row, series) = value;
-            const cli::Answer answer = rows.Calculate(request.units, row, layout);
-            if (answer.failure && answer.failure->kind() == Failure::Kind::Input) {
+        for (std::size_t i = 0; i < table->Values().size(); ++i) {
+            const answers::Entries row = table->RowEntries(i);
+            try {
+                writer.Write(table->Row(i).row, text);
+            } catch (const answers::Refusal &refusal) {
                 // The same for every row: said once.
-                Report(streams.err, "", *answer.failure, row);
-                return kBadInput;
-            }
-            if (answer.failure) {
-                Report(streams.err, "--" + series + "s " + value, *answer.failure, row, series);
+                if (refusal.kind() == answers::Refusal::Kind::Input) {
+                    Report(streams.err, "", refusal, row);
+                    return kBadInput;
+                }
+                streams.out << text;
+                text.clear();
+                streams.out.flush();
+                Report(streams.err, "--" + std::string(series) + " " + table->Values()[i], refusal,
+                    row, entry);
                 anyBad = true;
-                continue;
             }
-            writer.Write(answer.row);
         }
-        writer.Finish();
+        writer.Finish(text);
+        streams.out << text;
         return anyBad ? kBadInput : kSuccess;
-    }
-
-private:
-    // A table of loads has the rows of area, a table of areas those of load.
-    static const CarCommand &RowCommand(const Options &options)
-    {
-        return CarCommandNamed(options.loads ? "area" : "load");
-    }
-
-    static Options RowOptions(Options options)
-    {
-        options.loads.reset();
-        options.areas.reset();
-        return options;
-    }
-
-    static void RefuseMixedRows(const Options &options)
-    {
-        if (options.loads && options.areas)
-            throw InputError("--areas excludes --loads: a table has rows of loads or of areas");
-        if (options.loads && options.truck)
-            throw InputError("--truck: the maximum area does not depend on a truck weight");
-        if (options.areas && (options.depth || options.width))
-            throw InputError(std::string(options.depth ? "--depth" : "--width")
-                + ": a table of areas takes the area of each row, not sides");
     }
 };
 

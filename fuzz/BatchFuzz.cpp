@@ -5,9 +5,10 @@
 
 #include "fuzz/FuzzInput.h"
 
-#include "cli/Csv.h"
-#include "cli/Failure.h"
 #include "cli/Batch.h"
+#include "cli/Csv.h"
+
+#include "answers/Refusal.h"
 
 #include <array>
 #include <sstream>
@@ -25,8 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     std::ostringstream out;
     std::ostringstream err;
     Request request;
-    request.units = metric ? ratedload::rules::Units::Metric : ratedload::rules::Units::Imperial;
-    request.format = Format::Csv;
+    request.entries.units = metric ? ratedload::rules::Units::Metric : ratedload::rules::Units::Imperial;
+    request.format = ratedload::answers::Format::Csv;
     request.batch = true;
     const int status = RunBatch(CarCommandNamed("check"), request, Streams { in, out, err, false });
     FUZZ_CHECK(status >= 0 && status <= 3);
@@ -43,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                 cells = record.cells.size();
             FUZZ_CHECK(record.cells.size() == cells);
         }
-    } catch (const InputError &) {
+    } catch (const ratedload::answers::Refusal &) {
         // A NUL byte carried through in a cell, which a reader of ours takes
         // for UTF-16.
         FUZZ_CHECK(answers.find('\0') != std::string::npos);

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
-// A list of numbers and ranges either is refused with the command line's own
-// error or gives at most the rows allowed, each a number as the strict
+// A list of numbers and ranges either is refused with its own
+// refusal or gives at most the rows allowed, each a number as the strict
 // reading takes it.
 
 #include "fuzz/FuzzInput.h"
 
-#include "cli/Failure.h"
-#include "cli/Ranges.h"
+#include "answers/Ranges.h"
+#include "answers/Refusal.h"
 
 #include "rules/NumberText.h"
 
@@ -16,11 +16,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     constexpr std::size_t kRows = 1000;
     const std::string text(reinterpret_cast<const char *>(data), size);
     try {
-        const std::vector<std::string> values = cli::ExpandValues(text, kRows);
+        const std::vector<std::string> values = answers::ExpandValues(text, kRows);
         FUZZ_CHECK(!values.empty() && values.size() <= kRows);
         for (const std::string &value : values)
             rules::StrictNumber(value);
-    } catch (const cli::InputError &) {
+    } catch (const answers::Refusal &) {
     }
     return 0;
 }

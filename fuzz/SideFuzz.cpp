@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-// The command line's reading of a side either refuses the text with its own
+// The reading of a side either refuses the text with its own
 // error or gives the texts of a row of lists that make a side longer than 0.
 
 #include "fuzz/FuzzInput.h"
 
-#include "cli/Failure.h"
-#include "cli/Sides.h"
+#include "answers/Refusal.h"
+#include "answers/Sides.h"
 
 #include "rules/Dimensions.h"
 #include "rules/NumberText.h"
@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         = input.Raw<std::uint8_t>() % 2 ? rules::Units::Metric : rules::Units::Imperial;
     const std::string text(input.Rest());
     try {
-        const cli::SideTexts side = cli::ReadSide(text, units);
+        const answers::SideTexts side = answers::ReadSide(text, units);
         const double whole = rules::StrictNumber(side.whole);
         const double length = units == rules::Units::Imperial
             ? 12 * whole + rules::StrictNumber(side.inches) + rules::StrictNumber(side.fraction)
@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                 : rules::SideMetres(side.whole, side.millimetres);
             FUZZ_CHECK(!std::isnan(single));
         });
-    } catch (const cli::InputError &) {
+    } catch (const answers::Refusal &) {
     }
     return 0;
 }

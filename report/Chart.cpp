@@ -224,20 +224,6 @@ QPen ThresholdPen(const QFontMetricsF &metrics)
 
 } // namespace
 
-Mark MarkOfVerdict(std::string_view verdict)
-{
-    if (verdict == calc::VerdictText(calc::Verdict::Passes))
-        return Mark::Passes;
-    if (verdict == calc::VerdictText(calc::Verdict::PassesWithinAllowance))
-        return Mark::PassesWithinAllowance;
-    return Mark::Fails;
-}
-
-double DefaultToArea(rules::Units units)
-{
-    return units == rules::Units::Imperial ? 120 : 12;
-}
-
 void DrawMark(QPainter &painter, const QPointF &at, Mark mark, double radius)
 {
     painter.save();

@@ -177,7 +177,7 @@ INSTANTIATE_TEST_SUITE_P(Calculation, MessageTest, testing::Values(
         "--truck: class C2 needs the weight of the loaded truck"},
     MessageRow{"SidesOfNoArea", "load --depth 0.000000000000000000000000000001in "
         "--width 0.000000000000000000000000000001in",
-        "--depth and --width: their area comes out as 0"}), MessageName);
+        "--depth: the area of the depth and the width comes out as 0"}), MessageName);
 
 TEST(TableRowTest, AMessageRowIsReportedAndTheOthersAnswered)
 {

@@ -247,11 +247,11 @@ INSTANTIATE_TEST_SUITE_P(Spreadsheets, OutputTest, testing::Values(
         "line,id,depth,width,area,min_rated_load,passengers,Remark\n"
         "2,A,2050mm,1.35m,2.7675,1167.504,16,x\n", ""},
     OutputRow{"HeadingInTheOtherUnits", "check --batch", "id,Load (kg),Area (sq ft)\nA,1,2\n", 2,
-        "", "ratedload-cli: line 1: the column 'Load (kg)' is in kg; without --metric, loads are "
+        "", "ratedload-cli: line 1: the column 'Load (kg)' is in kg; in imperial units, loads are "
         "in lb\n"},
     OutputRow{"NoColumnOfTheLoad", "check --batch", "Car,Weight,Depth,Width\nA,1,7ft,5ft\n", 2,
-        "", "ratedload-cli: line 1: no column gives the rated load (or give --load for every "
-        "line): the header reads 'Car', 'Weight', 'Depth', 'Width'; the columns known are id, "
+        "", "ratedload-cli: line 1: no column gives the rated load (or give it for every line): "
+        "the header reads 'Car', 'Weight', 'Depth', 'Width'; the columns known are id, "
         "type, class, truck, load, area, depth, width, in any case, such as 'Rated load', and "
         "with a unit, such as 'Load (lb)'\n"}),
     CaseName{});

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: MIT
-#include "cli/Ranges.h"
+#include "answers/Ranges.h"
 
-#include "cli/Failure.h"
-#include "cli/Text.h"
+#include "answers/Refusal.h"
+#include "answers/Text.h"
 
 #include "rules/NumberText.h"
 #include "rules/RunTimeError.h"
 
 #include <cmath>
 
-namespace ratedload::cli {
+namespace ratedload::answers {
 
 namespace {
 
@@ -17,9 +17,9 @@ namespace {
 // is not a step short.
 constexpr double kCountTolerance = 1e-9;
 
-InputError TooManyRows(std::size_t maxRows)
+Refusal TooManyRows(std::size_t maxRows)
 {
-    return InputError(
+    return Refusal(Refusal::Kind::Input, "",
         "more than " + std::to_string(maxRows) + " rows, the most that a table may have");
 }
 
@@ -28,7 +28,7 @@ double NumberIn(std::string_view item, std::string_view text)
     try {
         return rules::StrictNumber(text);
     } catch (const rules::RunTimeError &) {
-        throw InputError("expected a number or START:STOP:STEP, got '" + std::string(item) + "'");
+        Refuse("", "expected a number or START:STOP:STEP, got '" + std::string(item) + "'");
     }
 }
 
@@ -37,14 +37,14 @@ void AddRange(std::string_view item, std::vector<std::string> &values, std::size
     const std::size_t first = item.find(':');
     const std::size_t second = item.find(':', first + 1);
     if (second == std::string_view::npos || item.find(':', second + 1) != std::string_view::npos)
-        throw InputError("expected a range START:STOP:STEP, got '" + std::string(item) + "'");
+        Refuse("", "expected a range START:STOP:STEP, got '" + std::string(item) + "'");
     const double start = NumberIn(item, Trimmed(item.substr(0, first)));
     const double stop = NumberIn(item, Trimmed(item.substr(first + 1, second - first - 1)));
     const double step = NumberIn(item, Trimmed(item.substr(second + 1)));
     if (step == 0.0)
-        throw InputError("the step of " + std::string(item) + " is zero");
+        Refuse("", "the step of " + std::string(item) + " is zero");
     if ((stop - start) * step < 0.0)
-        throw InputError("the step of " + std::string(item) + " must be "
+        Refuse("", "the step of " + std::string(item) + " must be "
             + (step > 0.0 ? "negative" : "positive") + " to go from " + rules::DoubleToText(start)
             + " to " + rules::DoubleToText(stop));
     const double steps = (stop - start) / step + kCountTolerance;
@@ -69,7 +69,7 @@ std::vector<std::string> ExpandValues(std::string_view list, std::size_t maxRows
         const std::size_t comma = list.find(',', begin);
         const std::string_view item = Trimmed(list.substr(begin, comma - begin));
         if (item.empty())
-            throw InputError("expected numbers or ranges START:STOP:STEP separated by commas, "
+            Refuse("", "expected numbers or ranges START:STOP:STEP separated by commas, "
                              "got '"
                 + std::string(list) + "'");
         if (item.find(':') != std::string_view::npos) {
@@ -87,4 +87,4 @@ std::vector<std::string> ExpandValues(std::string_view list, std::size_t maxRows
     return values;
 }
 
-} // namespace ratedload::cli
+} // namespace ratedload::answers

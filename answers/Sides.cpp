@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "cli/Sides.h"
+#include "answers/Sides.h"
 
-#include "cli/Failure.h"
-#include "cli/Text.h"
+#include "answers/Refusal.h"
+#include "answers/Text.h"
 
 #include "rules/Dimensions.h"
 #include "rules/NumberText.h"
@@ -11,7 +11,7 @@
 #include <cmath>
 #include <vector>
 
-namespace ratedload::cli {
+namespace ratedload::answers {
 
 namespace {
 
@@ -49,12 +49,12 @@ Unit UnitNamed(const std::string &word)
     return Unit::Unknown;
 }
 
-[[noreturn]] void Refuse(std::string_view text, rules::Units units, const std::string &why = {})
+[[noreturn]] void RefuseSide(std::string_view text, rules::Units units, const std::string &why = {})
 {
     const std::string_view example
         = units == rules::Units::Imperial ? kImperialExample : kMetricExample;
-    throw InputError("expected a length " + std::string(example) + ", got '" + std::string(text)
-        + "'" + (why.empty() ? "" : " (" + why + ")"));
+    Refuse("", "expected a length " + std::string(example) + ", got '" + std::string(text) + "'"
+            + (why.empty() ? "" : " (" + why + ")"));
 }
 
 // Numbers (digits with at most one point), fractions n/d, unit words or marks,
@@ -78,7 +78,7 @@ std::vector<Token> Tokens(std::string_view text, rules::Units units)
                 ++pos;
             }
             if (!digits)
-                Refuse(text, units);
+                RefuseSide(text, units);
             Token token;
             token.kind = Token::kNumber;
             token.text = std::string(text.substr(start, pos - start));
@@ -87,7 +87,7 @@ std::vector<Token> Tokens(std::string_view text, rules::Units units)
                 while (IsDigit(at(pos)))
                     ++pos;
                 if (point || pos == denominator)
-                    Refuse(text, units, "a fraction is written as whole numbers, such as 1/2");
+                    RefuseSide(text, units, "a fraction is written as whole numbers, such as 1/2");
                 token.kind = Token::kFraction;
                 token.numerator = token.text;
                 token.denominator = std::string(text.substr(denominator, pos - denominator));
@@ -116,7 +116,7 @@ std::vector<Token> Tokens(std::string_view text, rules::Units units)
             tokens.push_back(std::move(token));
             ++pos;
         } else {
-            Refuse(text, units);
+            RefuseSide(text, units);
         }
     }
     return tokens;
@@ -131,22 +131,22 @@ void CheckUnits(std::string_view text, const std::vector<Token> &tokens, rules::
         const Token &token = tokens[i];
         if (token.kind == Token::kUnit) {
             if (token.unit == Unit::Unknown)
-                Refuse(text, units, "unknown unit '" + token.text + "'");
+                RefuseSide(text, units, "unknown unit '" + token.text + "'");
             const bool imperialUnit = token.unit == Unit::Feet || token.unit == Unit::Inches;
             if (imperial && !imperialUnit)
-                throw InputError("'" + std::string(text)
-                    + "' is in metres; without --metric, sides are in feet and inches, "
+                Refuse("", "'" + std::string(text)
+                    + "' is in metres; in imperial units, sides are in feet and inches, "
                     + std::string(kImperialExample));
             if (!imperial && imperialUnit)
-                throw InputError("'" + std::string(text)
-                    + "' is in feet and inches; with --metric, sides are in metres and "
+                Refuse("", "'" + std::string(text)
+                    + "' is in feet and inches; in metric units, sides are in metres and "
                       "millimetres, "
                     + std::string(kMetricExample));
         }
     }
     const bool lastIsNumber = !tokens.empty() && tokens.back().kind != Token::kUnit;
     if (lastIsNumber)
-        Refuse(text, units, "a number needs its unit");
+        RefuseSide(text, units, "a number needs its unit");
 }
 
 std::string FractionText(std::string_view text, const Token &token)
@@ -154,12 +154,12 @@ std::string FractionText(std::string_view text, const Token &token)
     const double numerator = rules::ReadNumber(token.numerator);
     const double denominator = rules::ReadNumber(token.denominator);
     if (!std::isfinite(numerator) || !std::isfinite(denominator))
-        Refuse(text, rules::Units::Imperial, "a number beyond the range of double precision");
+        RefuseSide(text, rules::Units::Imperial, "a number beyond the range of double precision");
     if (denominator == 0.0)
-        Refuse(text, rules::Units::Imperial, "a fraction with a zero denominator");
+        RefuseSide(text, rules::Units::Imperial, "a fraction with a zero denominator");
     const double fraction = numerator / denominator;
     if (!(fraction < 1.0))
-        Refuse(text, rules::Units::Imperial, "a fraction of an inch is less than 1, such as 1/2");
+        RefuseSide(text, rules::Units::Imperial, "a fraction of an inch is less than 1, such as 1/2");
     return rules::DoubleToText(fraction);
 }
 
@@ -201,7 +201,7 @@ SideTexts ReadImperial(std::string_view text, const std::vector<Token> &tokens)
         if (read.Next(Token::kDash)) {
             read.Take();
             if (!read.Next(Token::kNumber) && !read.Next(Token::kFraction))
-                Refuse(text, units);
+                RefuseSide(text, units);
         }
     }
     // The inches: 4, 4.5, 4-1/2, 4 1/2 or 1/2, then the unit.
@@ -212,7 +212,7 @@ SideTexts ReadImperial(std::string_view text, const std::vector<Token> &tokens)
         if (read.Next(Token::kDash)) {
             read.Take();
             if (!read.Next(Token::kFraction))
-                Refuse(text, units);
+                RefuseSide(text, units);
         }
     }
     if (read.Next(Token::kFraction)) {
@@ -221,11 +221,11 @@ SideTexts ReadImperial(std::string_view text, const std::vector<Token> &tokens)
     }
     if (inches) {
         if (!read.Next(Token::kUnit, Unit::Inches))
-            Refuse(text, units);
+            RefuseSide(text, units);
         read.Take();
     }
     if (!read.AtEnd())
-        Refuse(text, units);
+        RefuseSide(text, units);
     return side;
 }
 
@@ -243,7 +243,7 @@ SideTexts ReadMetric(std::string_view text, const std::vector<Token> &tokens)
         read.Take();
     }
     if (!read.AtEnd())
-        Refuse(text, units);
+        RefuseSide(text, units);
     return side;
 }
 
@@ -253,7 +253,7 @@ SideTexts ReadSide(std::string_view text, rules::Units units)
 {
     const std::vector<Token> tokens = Tokens(text, units);
     if (tokens.empty())
-        Refuse(text, units);
+        RefuseSide(text, units);
     CheckUnits(text, tokens, units);
     const bool imperial = units == rules::Units::Imperial;
     const SideTexts side = imperial ? ReadImperial(text, tokens) : ReadMetric(text, tokens);
@@ -265,26 +265,26 @@ SideTexts ReadSide(std::string_view text, rules::Units units)
         : rules::SideMetresAsGiven(side.whole, side.millimetres);
     const bool wholeGiven = side.whole != "0";
     if (imperial && wholeGiven && rules::ReadNumber(side.inches) >= 12)
-        Refuse(text, units, "inches after feet are less than 12");
+        RefuseSide(text, units, "inches after feet are less than 12");
     if (imperial && wholeGiven && whole != std::floor(whole)
         && (side.inches != "0" || side.fraction != "0"))
-        Refuse(text, units, "feet with a decimal part take no inches after them");
+        RefuseSide(text, units, "feet with a decimal part take no inches after them");
     if (!imperial && wholeGiven && side.millimetres != "0") {
         if (whole != std::floor(whole))
-            Refuse(text, units, "metres with a decimal part take no millimetres after them");
+            RefuseSide(text, units, "metres with a decimal part take no millimetres after them");
         if (rules::ReadNumber(side.millimetres) >= 1000)
-            Refuse(text, units, "millimetres after metres are less than 1000");
+            RefuseSide(text, units, "millimetres after metres are less than 1000");
     }
     if (!std::isfinite(length))
-        Refuse(text, units, "a number beyond the range of double precision");
+        RefuseSide(text, units, "a number beyond the range of double precision");
     if (!(length > 0))
-        Refuse(text, units, "a side is longer than 0");
+        RefuseSide(text, units, "a side is longer than 0");
     // So short that single precision, in which the rules take it, holds 0.
     const bool zero = length < 1
         && (imperial ? rules::SideInches(side.whole, side.inches, side.fraction) == 0
                      : rules::SideMetres(side.whole, side.millimetres) == 0);
     if (zero)
-        Refuse(text, units, "a side is longer than 0; this one is 0 in single precision");
+        RefuseSide(text, units, "a side is longer than 0; this one is 0 in single precision");
     return side;
 }
 
@@ -297,4 +297,4 @@ void PutSide(rules::DimensionTexts &lists, int row, const SideTexts &side)
     lists[first + 3] = side.millimetres;
 }
 
-} // namespace ratedload::cli
+} // namespace ratedload::answers

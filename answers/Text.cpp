@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "cli/Text.h"
+#include "answers/Text.h"
 
 #include <array>
 #include <cstdint>
 
-namespace ratedload::cli {
+namespace ratedload::answers {
 
 namespace {
 
@@ -24,39 +24,50 @@ void AppendUtf8(std::string &text, std::uint32_t code)
 
 } // namespace
 
+std::size_t Utf8Length(std::string_view text)
+{
+    if (text.empty())
+        return 0;
+    const auto lead = static_cast<unsigned char>(text[0]);
+    if (lead < 0x80)
+        return 1;
+    std::size_t length = 0;
+    std::uint32_t code = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        code = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        code = lead & 0x0F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        code = lead & 0x07;
+    } else {
+        return 0;
+    }
+    if (length > text.size())
+        return 0;
+    for (std::size_t k = 1; k < length; ++k) {
+        const auto next = static_cast<unsigned char>(text[k]);
+        if ((next & 0xC0) != 0x80)
+            return 0;
+        code = (code << 6) | (next & 0x3F);
+    }
+    const bool overlong = (length == 3 && code < 0x800) || (length == 4 && code < 0x10000);
+    if (overlong || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF)
+        return 0;
+    return length;
+}
+
 bool IsUtf8(std::string_view text)
 {
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        if (lead < 0x80) {
+    for (std::size_t i = 0; i < text.size();) {
+        if (static_cast<unsigned char>(text[i]) < 0x80) {
             ++i;
             continue;
         }
-        std::size_t length = 0;
-        std::uint32_t code = 0;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-            code = lead & 0x1F;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            code = lead & 0x0F;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            code = lead & 0x07;
-        } else {
-            return false;
-        }
-        if (i + length > text.size())
-            return false;
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0) != 0x80)
-                return false;
-            code = (code << 6) | (next & 0x3F);
-        }
-        const bool overlong = (length == 3 && code < 0x800) || (length == 4 && code < 0x10000);
-        if (overlong || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF)
+        const std::size_t length = Utf8Length(text.substr(i));
+        if (length == 0)
             return false;
         i += length;
     }
@@ -79,4 +90,4 @@ std::string Utf8FromWindows1252(std::string_view text)
     return utf8;
 }
 
-} // namespace ratedload::cli
+} // namespace ratedload::answers

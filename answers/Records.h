@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <iosfwd>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-namespace ratedload::cli {
+namespace ratedload::answers {
 
 // text: aligned for people; csv: a header line, then one line per record;
 // json: one document, an array of the records (a single answer: the record
@@ -31,14 +30,25 @@ struct Column {
 // JSON null, a blank in a text table).
 using Row = std::vector<std::optional<std::string>>;
 
+// A cell as written into CSV: in quotes when it holds a comma, a quote, a
+// line break or blanks at either end.
+std::string CsvField(std::string_view value);
+// The same, at the end of a line being written.
+void AppendCsvField(std::string &line, std::string_view value);
+
 std::string CsvHeader(const std::vector<Column> &columns);
 // A word that a spreadsheet would take for a formula (=, +, -, @, a tab or a
 // CR first) is written with a ' in front, so that it is not run.
 std::string CsvRecord(const std::vector<Column> &columns, const Row &row);
 
 // One JSON object on one line: keys in column order, numbers with exactly
-// their text.
+// their text, strings valid UTF-8 whatever the bytes they were given.
 std::string JsonRecord(const std::vector<Column> &columns, const Row &row);
+
+// A record of CSV or JSON Lines with its line break, or a JSON object
+// without one, at the end of `record`; nothing for text.
+void AppendRecord(
+    std::string &record, Format format, const std::vector<Column> &columns, const Row &row);
 
 // An aligned table with a heading line; columns that are empty in every row
 // are left out. Control characters in a cell are written as escapes (\t,
@@ -65,22 +75,20 @@ private:
 // One record as aligned lines of label, value and unit; empty values left out.
 std::string TextRecord(const std::vector<Column> &columns, const Row &row);
 
-// Writes records as they come: CSV with its header first and JSON at once,
-// text a block of `textBlock` rows at a time (0: all at Finish), or a
-// single record's lines at Finish when asked so.
+// Writes records as they come, to the end of a text that the caller writes
+// out: CSV with its header first and JSON at once, text a block of
+// `textBlock` rows at a time (0: all at Finish), or a single record's lines
+// (the answer to one question) at Finish.
 class RecordWriter {
 public:
-    RecordWriter(std::ostream &out, Format format, std::vector<Column> columns, bool singleRecord,
+    RecordWriter(Format format, std::vector<Column> columns, bool singleRecord,
         std::size_t textBlock = 0);
-    void Write(const Row &row);
-    void Finish();
-    // Whether a write has failed (a full disk, a closed output).
-    bool Failed() const;
+    void Write(const Row &row, std::string &out);
+    // A record made by AppendRecord, in its place among the others (not for text).
+    void Put(std::string_view record, std::string &out);
+    void Finish(std::string &out);
 
 private:
-    void Put(const std::string &text);
-
-    std::ostream &out_;
     Format format_;
     std::vector<Column> columns_;
     bool singleRecord_;
@@ -89,6 +97,10 @@ private:
     bool headerWritten_ = false;
     bool anyRecord_ = false;
     std::vector<Row> rows_;
+    std::string record_;
 };
 
-} // namespace ratedload::cli
+// The whole answer to one question in a format, as the command line writes it.
+std::string Written(Format format, const std::vector<Column> &columns, const Row &row);
+
+} // namespace ratedload::answers

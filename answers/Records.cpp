@@ -1,15 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "cli/Output.h"
+#include "answers/Records.h"
 
-#include "cli/Csv.h"
-#include "cli/Text.h"
-
-#include <nlohmann/json.hpp>
+#include "answers/Text.h"
 
 #include <algorithm>
-#include <ostream>
 
-namespace ratedload::cli {
+namespace ratedload::answers {
 
 namespace {
 
@@ -44,10 +40,45 @@ bool IsJsonNumber(std::string_view text)
     return pos == text.size();
 }
 
-std::string JsonString(std::string_view text)
+// A JSON string: quotes, backslashes and control characters escaped, bytes
+// that are not UTF-8 as U+FFFD, so that the document stays valid.
+void AppendJsonString(std::string &out, std::string_view text)
 {
-    return nlohmann::json(std::string(text))
-        .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+    static constexpr char kHex[] = "0123456789abcdef";
+    out += '"';
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte >= 0x80) {
+            const std::size_t length = Utf8Length(text.substr(i));
+            if (length == 0) {
+                out += "\xEF\xBF\xBD";
+                ++i;
+            } else {
+                out.append(text.substr(i, length));
+                i += length;
+            }
+            continue;
+        }
+        if (byte == '"' || byte == '\\') {
+            out += '\\';
+            out += static_cast<char>(byte);
+        } else if (byte == '\n') {
+            out += "\\n";
+        } else if (byte == '\t') {
+            out += "\\t";
+        } else if (byte == '\r') {
+            out += "\\r";
+        } else if (byte < 0x20) {
+            out += "\\u00";
+            out += kHex[byte >> 4];
+            out += kHex[byte & 0xf];
+        } else {
+            out += static_cast<char>(byte);
+        }
+        ++i;
+    }
+    out += '"';
 }
 
 // Characters on screen: UTF-8 continuation bytes take no room of their own.
@@ -105,6 +136,33 @@ std::string Heading(const Column &column)
 
 } // namespace
 
+void AppendCsvField(std::string &line, std::string_view value)
+{
+    bool quoted = !value.empty() && (IsBlank(value.front()) || IsBlank(value.back()));
+    for (std::size_t i = 0; i < value.size() && !quoted; ++i) {
+        const char c = value[i];
+        quoted = c == ',' || c == '"' || c == '\r' || c == '\n';
+    }
+    if (!quoted) {
+        line += value;
+        return;
+    }
+    line += '"';
+    for (char c : value) {
+        if (c == '"')
+            line += '"';
+        line += c;
+    }
+    line += '"';
+}
+
+std::string CsvField(std::string_view value)
+{
+    std::string field;
+    AppendCsvField(field, value);
+    return field;
+}
+
 std::string CsvHeader(const std::vector<Column> &columns)
 {
     std::string line;
@@ -113,10 +171,8 @@ std::string CsvHeader(const std::vector<Column> &columns)
     return line + "\n";
 }
 
-std::string CsvRecord(const std::vector<Column> &columns, const Row &row)
+void AppendCsvRecord(std::string &line, const std::vector<Column> &columns, const Row &row)
 {
-    std::string line;
-    line.reserve(256);
     for (std::size_t i = 0; i < columns.size(); ++i) {
         if (i)
             line += ',';
@@ -130,23 +186,39 @@ std::string CsvRecord(const std::vector<Column> &columns, const Row &row)
             AppendCsvField(line, cell);
     }
     line += '\n';
+}
+
+std::string CsvRecord(const std::vector<Column> &columns, const Row &row)
+{
+    std::string line;
+    AppendCsvRecord(line, columns, row);
     return line;
+}
+
+void AppendJsonRecord(std::string &line, const std::vector<Column> &columns, const Row &row)
+{
+    line += '{';
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        if (i)
+            line += ',';
+        AppendJsonString(line, columns[i].key);
+        line += ':';
+        const std::optional<std::string> *value = i < row.size() ? &row[i] : nullptr;
+        if (!value || !HasValue(*value))
+            line += "null";
+        else if (columns[i].kind == Kind::Number && IsJsonNumber(**value))
+            line += **value;
+        else
+            AppendJsonString(line, **value);
+    }
+    line += '}';
 }
 
 std::string JsonRecord(const std::vector<Column> &columns, const Row &row)
 {
-    std::string line = "{";
-    for (std::size_t i = 0; i < columns.size(); ++i) {
-        line += (i ? "," : "") + JsonString(columns[i].key) + ":";
-        const std::optional<std::string> value = i < row.size() ? row[i] : std::nullopt;
-        if (!HasValue(value))
-            line += "null";
-        else if (columns[i].kind == Kind::Number && IsJsonNumber(*value))
-            line += *value;
-        else
-            line += JsonString(*value);
-    }
-    return line + "}\n";
+    std::string line;
+    AppendJsonRecord(line, columns, row);
+    return line + "\n";
 }
 
 namespace {
@@ -242,10 +314,9 @@ std::string TextRecord(const std::vector<Column> &columns, const Row &given)
     return text;
 }
 
-RecordWriter::RecordWriter(std::ostream &out, Format format, std::vector<Column> columns,
-    bool singleRecord, std::size_t textBlock)
-    : out_(out)
-    , format_(format)
+RecordWriter::RecordWriter(
+    Format format, std::vector<Column> columns, bool singleRecord, std::size_t textBlock)
+    : format_(format)
     , columns_(std::move(columns))
     , singleRecord_(singleRecord)
     , textBlock_(textBlock)
@@ -253,64 +324,87 @@ RecordWriter::RecordWriter(std::ostream &out, Format format, std::vector<Column>
 {
 }
 
-void RecordWriter::Put(const std::string &text)
+void AppendRecord(
+    std::string &record, Format format, const std::vector<Column> &columns, const Row &row)
 {
-    out_ << text;
+    switch (format) {
+    case Format::Csv:
+        AppendCsvRecord(record, columns, row);
+        break;
+    case Format::Json:
+        AppendJsonRecord(record, columns, row);
+        break;
+    case Format::Jsonl:
+        AppendJsonRecord(record, columns, row);
+        record += '\n';
+        break;
+    case Format::Text:
+        break;
+    }
 }
 
-bool RecordWriter::Failed() const
-{
-    return !out_;
-}
-
-void RecordWriter::Write(const Row &row)
+void RecordWriter::Put(std::string_view record, std::string &out)
 {
     switch (format_) {
     case Format::Csv:
         if (!headerWritten_)
-            Put(CsvHeader(columns_));
+            out += CsvHeader(columns_);
         headerWritten_ = true;
-        Put(CsvRecord(columns_, row));
         break;
-    case Format::Json: {
+    case Format::Json:
         // One document: an array of the records, or a single answer itself.
-        std::string record = JsonRecord(columns_, row);
-        if (!singleRecord_) {
-            record.pop_back();
-            Put(anyRecord_ ? ",\n" : "[\n");
-        }
-        Put(record);
+        if (!singleRecord_)
+            out += anyRecord_ ? ",\n" : "[\n";
         break;
-    }
     case Format::Jsonl:
-        Put(JsonRecord(columns_, row));
-        break;
     case Format::Text:
-        rows_.push_back(row);
-        if (!singleRecord_ && rows_.size() == textBlock_) {
-            Put(alignment_.Block(rows_));
-            rows_.clear();
-        }
         break;
     }
+    out += record;
+    if (format_ == Format::Json && singleRecord_)
+        out += '\n';
     anyRecord_ = true;
 }
 
-void RecordWriter::Finish()
+void RecordWriter::Write(const Row &row, std::string &out)
 {
-    if (format_ == Format::Csv && !headerWritten_ && !singleRecord_)
-        Put(CsvHeader(columns_));
-    headerWritten_ = true;
-    if (format_ == Format::Json && !singleRecord_)
-        Put(anyRecord_ ? "\n]\n" : "[]\n");
-    if (format_ == Format::Text && !(singleRecord_ && rows_.empty())) {
-        if (singleRecord_ && rows_.size() == 1)
-            Put(TextRecord(columns_, rows_.front()));
-        else if (!rows_.empty() || !anyRecord_)
-            Put(alignment_.Block(rows_));
+    if (format_ == Format::Text) {
+        rows_.push_back(row);
+        if (!singleRecord_ && rows_.size() == textBlock_) {
+            out += alignment_.Block(rows_);
+            rows_.clear();
+        }
+        anyRecord_ = true;
+        return;
     }
-    rows_.clear();
-    out_.flush();
+    record_.clear();
+    AppendRecord(record_, format_, columns_, row);
+    Put(record_, out);
 }
 
-} // namespace ratedload::cli
+void RecordWriter::Finish(std::string &out)
+{
+    if (format_ == Format::Csv && !headerWritten_ && !singleRecord_)
+        out += CsvHeader(columns_);
+    headerWritten_ = true;
+    if (format_ == Format::Json && !singleRecord_)
+        out += anyRecord_ ? "\n]\n" : "[]\n";
+    if (format_ == Format::Text && !(singleRecord_ && rows_.empty())) {
+        if (singleRecord_ && rows_.size() == 1)
+            out += TextRecord(columns_, rows_.front());
+        else if (!rows_.empty() || !anyRecord_)
+            out += alignment_.Block(rows_);
+    }
+    rows_.clear();
+}
+
+std::string Written(Format format, const std::vector<Column> &columns, const Row &row)
+{
+    RecordWriter writer(format, columns, true);
+    std::string text;
+    writer.Write(row, text);
+    writer.Finish(text);
+    return text;
+}
+
+} // namespace ratedload::answers

@@ -4,7 +4,12 @@
 #include <string>
 #include <string_view>
 
-namespace ratedload::cli {
+namespace ratedload::answers {
+
+inline bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
 
 // The text without the blanks and tabs around it.
 inline std::string_view Trimmed(std::string_view text)
@@ -48,8 +53,12 @@ inline std::string Capitalised(std::string_view text)
     return capitalised;
 }
 
-// Whether the bytes are UTF-8: no stray continuation byte, no sequence cut
-// short, no overlong form, no surrogate, nothing beyond U+10FFFF.
+// The length of the UTF-8 sequence at the start of the text; 0 where it is
+// none: a stray continuation byte, a sequence cut short, an overlong form, a
+// surrogate, a code beyond U+10FFFF.
+std::size_t Utf8Length(std::string_view text);
+
+// Whether the bytes are UTF-8, every one of them.
 bool IsUtf8(std::string_view text);
 
 // Bytes of Windows-1252 (what a spreadsheet on a Western Windows saves as
@@ -57,4 +66,4 @@ bool IsUtf8(std::string_view text);
 // of the same number, as web browsers read them.
 std::string Utf8FromWindows1252(std::string_view text);
 
-} // namespace ratedload::cli
+} // namespace ratedload::answers

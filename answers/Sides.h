@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace ratedload::cli {
+namespace ratedload::answers {
 
 // One side of the platform as the texts of its row of dimension lists: whole
 // feet, inches and fraction of an inch, or whole metres and millimetres. The
@@ -23,11 +23,12 @@ struct SideTexts {
 // 7ft4.5in, 7ft4-1/2in, 7ft 4 1/2in, 88in, 7.5ft, 7'4", 7'-4" (ft or ', in or
 // ").
 // Metric: 2.05m, 2m50mm, 2050mm. Each number keeps the text it was written
-// with, as if typed into its list. Throws InputError: a malformed side, a
-// missing or unknown unit, or a unit of the other system.
+// with, as if typed into its list. Refusal, of no field yet (the caller
+// knows which side it is): a malformed side, a missing or unknown unit, or a
+// unit of the other system.
 SideTexts ReadSide(std::string_view text, rules::Units units);
 
 // Puts a side into the depth (row 0) or width (row 1) of the eight lists.
 void PutSide(rules::DimensionTexts &lists, int row, const SideTexts &side);
 
-} // namespace ratedload::cli
+} // namespace ratedload::answers

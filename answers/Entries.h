@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "rules/Units.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace ratedload::answers {
+
+// The texts given for one car or one row, as a person typed them (on the
+// command line, in a line of a batch, in a field of the page); nullopt where
+// an entry was not given. Each is named as the option of the command line
+// that gives it: type, class, truck, load, area, depth, width, loads, areas.
+struct Entries {
+    rules::Units units = rules::Units::Imperial;
+    std::optional<std::string> type;
+    std::optional<std::string> freightClass;
+    std::optional<std::string> truck;
+    std::optional<std::string> load;
+    std::optional<std::string> area;
+    std::optional<std::string> depth;
+    std::optional<std::string> width;
+    std::optional<std::string> loads; // the rows of a table of loads
+    std::optional<std::string> areas; // the rows of a table of areas
+};
+
+// The entry of that name, or nullptr for a name that is no entry.
+std::optional<std::string> *EntryNamed(Entries &entries, std::string_view name);
+const std::optional<std::string> *EntryNamed(const Entries &entries, std::string_view name);
+
+} // namespace ratedload::answers
