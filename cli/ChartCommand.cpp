@@ -6,11 +6,9 @@
 #include "cli/Command.h"
 #include "cli/OutputFile.h"
 
+#include "cli/Painting.h"
+
 #include "answers/Sheet.h"
-
-#include "report/Report.h"
-
-#include "rules/RunTimeError.h"
 
 namespace ratedload::cli {
 
@@ -105,31 +103,20 @@ public:
                 status = kBadInput;
         }
 
-        try {
-            const report::PaintingSession session;
-            if (outputs.svg)
-                Write("svg", *outputs.svg,
-                    [&] { return report::ChartSvg(content, width, height); }, streams);
-            if (outputs.png)
-                Write("png", *outputs.png,
-                    [&] { return report::ChartPng(content, width, height); }, streams);
-        } catch (const rules::RunTimeError &error) {
-            answers::Refuse("areas",
-                std::string("a load of the curve is beyond single precision (") + error.what()
-                    + ")");
-        }
+        if (outputs.svg)
+            Write("svg", *outputs.svg, { content, width, height, false }, streams);
+        if (outputs.png)
+            Write("png", *outputs.png, { content, width, height, true }, streams);
         return status;
     }
 
 private:
-    template <class Painting>
-    static void Write(std::string_view option, const std::string &path, Painting painting,
-        const Streams &streams)
+    static void Write(std::string_view option, const std::string &path,
+        const report::ChartRequest &chart, const Streams &streams)
     {
+        const std::string picture = Painted(option, chart);
         try {
-            WriteOutputFile(path, painting(), streams.out);
-        } catch (const report::RenderError &error) {
-            answers::Refuse(option, error.what());
+            WriteOutputFile(path, picture, streams.out);
         } catch (const OutputFileError &error) {
             answers::Refuse(option, error.what());
         }

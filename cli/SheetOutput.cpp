@@ -5,12 +5,12 @@
 // answer's or calc's own text.
 
 #include "cli/OutputFile.h"
+#include "cli/Painting.h"
 #include "cli/Sheets.h"
 
 #include "answers/Sheet.h"
 #include "answers/Text.h"
 
-#include "report/Report.h"
 
 #include <filesystem>
 #include <memory>
@@ -72,8 +72,6 @@ public:
 
     void Write(const Answered &answered)
     {
-        if (!session_)
-            session_ = std::make_unique<report::PaintingSession>();
         const std::string option = request_.batch ? "sheet-dir" : "sheet";
         const std::string path = request_.batch ? PathIn(answered) : *request_.outputs.sheet;
         answers::TitleBlock title;
@@ -86,9 +84,10 @@ public:
             title.car = request_.outputs.cars.front();
         const answers::Sheet sheet = answers::SheetOf(
             answered.question, answered.entries, answered.columns, answered.answer, title);
+        const std::string pdf = Painted(option, sheet);
         try {
-            WriteOutputFile(path, report::SheetPdf(sheet), standardOutput_);
-        } catch (const std::runtime_error &error) {
+            WriteOutputFile(path, pdf, standardOutput_);
+        } catch (const OutputFileError &error) {
             answers::Refuse(option, error.what());
         }
     }
@@ -115,7 +114,6 @@ private:
 private:
     const Request &request_;
     std::ostream &standardOutput_;
-    std::unique_ptr<report::PaintingSession> session_;
     std::set<std::string> used_;
 };
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cstdlib>
 #include <locale>
 #include <stdexcept>
 
@@ -14,6 +15,11 @@ int main(int argc, char **argv)
         std::locale::global(std::locale("de_DE.UTF-8"));
     } catch (const std::runtime_error &) {
     }
+#ifdef RATEDLOAD_REPORT_PROGRAM
+    // The commands run in this process, whose own folder is not the command
+    // line's, find the painter here.
+    setenv("RATEDLOAD_REPORT", RATEDLOAD_REPORT_PROGRAM, 1);
+#endif
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -78,9 +78,11 @@ Ran RunCliProcess(const std::vector<std::string> &arguments, const std::string &
 
     // Numbers must come out with "." under a locale that writes ",".
     std::vector<std::string> environment { "LC_ALL=de_DE.UTF-8", "LANG=de_DE.UTF-8" };
+    // The program finds its painter beside it, as it does when installed.
     for (char **variable = environ; *variable; ++variable) {
         const std::string entry(*variable);
-        if (entry.rfind("LC_ALL=", 0) != 0 && entry.rfind("LANG=", 0) != 0)
+        if (entry.rfind("LC_ALL=", 0) != 0 && entry.rfind("LANG=", 0) != 0
+            && entry.rfind("RATEDLOAD_REPORT=", 0) != 0)
             environment.push_back(entry);
     }
     std::vector<char *> envp;

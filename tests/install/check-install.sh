@@ -229,6 +229,25 @@ check_consumer() {
     fi
 }
 
+# check_painting ROOT: the installed ratedload-cli loads no Qt, and finds the
+# painter of its sheets and charts in ROOT/libexec
+check_painting() {
+    local root=$1 cli=$1/bin/ratedload-cli sheet=$scratch/sheet.pdf said
+    if readelf -d "$cli" | grep -q 'NEEDED.*libQt6'; then
+        fail "ratedload-cli loads Qt: $(readelf -d "$cli" | grep -o 'libQt6[^]]*' | tr '\n' ' ')"
+    else
+        pass "ratedload-cli loads no Qt library"
+    fi
+    check_file "$root/libexec/ratedload/ratedload-report" "the painter of sheets and charts"
+    rm -f "$sheet"
+    if said=$(env -u RATEDLOAD_REPORT -u DISPLAY "$cli" check --load 4000 --area 41 --sheet "$sheet" 2>&1 >/dev/null) \
+        && [ "$(head -c 5 "$sheet" 2>/dev/null)" = "%PDF-" ]; then
+        pass "the installed ratedload-cli writes a sheet"
+    else
+        fail "the installed ratedload-cli writes no sheet: $said"
+    fi
+}
+
 # check_root ROOT: every file the program brings, below ROOT (a prefix)
 check_root() {
     local root=$1
@@ -255,6 +274,7 @@ check_root() {
         fail "the completion of ratedload-cli"
     fi
     check_versions "$root"
+    check_painting "$root"
 }
 
 finish() {
@@ -333,7 +353,7 @@ deb)
     echo "---"
 
     listing=$(dpkg-deb -c "$deb" | awk '{ print $NF }')
-    for path in ./usr/bin/ratedload \
+    for path in ./usr/bin/ratedload ./usr/bin/ratedload-cli ./usr/libexec/ratedload/ratedload-report \
         "./usr/share/applications/$app_id.desktop" \
         "./usr/share/icons/hicolor/16x16/apps/$app_id.png" \
         "./usr/share/icons/hicolor/32x32/apps/$app_id.png" \
