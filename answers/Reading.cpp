@@ -133,6 +133,14 @@ std::string TruckOf(
 std::string PositiveNumber(std::string_view field, const std::string &text, std::string_view what)
 {
     const std::string trimmed(Trimmed(text));
+    // Most numbers are plain decimals, which only 0 fails.
+    const bool plain = !trimmed.empty()
+        && std::all_of(trimmed.begin(), trimmed.end(), [](char c) { return IsDigit(c) || c == '.'; });
+    try {
+        if (plain && rules::StrictNumber(trimmed) > 0)
+            return trimmed;
+    } catch (const rules::RunTimeError &) {
+    }
     const std::string expected = "expected " + std::string(what) + " greater than 0";
     double value = 0;
     try {

@@ -141,7 +141,8 @@ void AppendCsvField(std::string &line, std::string_view value)
     bool quoted = !value.empty() && (IsBlank(value.front()) || IsBlank(value.back()));
     for (std::size_t i = 0; i < value.size() && !quoted; ++i) {
         const char c = value[i];
-        quoted = c == ',' || c == '"' || c == '\r' || c == '\n';
+        // The four that want quotes all come before '.'.
+        quoted = c < '.' && (c == ',' || c == '"' || c == '\r' || c == '\n');
     }
     if (!quoted) {
         line += value;
@@ -179,7 +180,10 @@ void AppendCsvRecord(std::string &line, const std::vector<Column> &columns, cons
         if (i >= row.size() || !row[i] || row[i]->empty())
             continue;
         const std::string &cell = *row[i];
-        if (columns[i].kind == Kind::Word
+        // A number as the rules write it needs no quotes.
+        if (columns[i].kind == Kind::Number && IsJsonNumber(cell))
+            line += cell;
+        else if (columns[i].kind == Kind::Word
             && std::string_view("=+-@\t\r").find(cell.front()) != std::string_view::npos)
             AppendCsvField(line, '\'' + cell);
         else

@@ -17,18 +17,19 @@ namespace {
 
 enum class Unit { Feet, Inches, Metres, Millimetres, Unknown };
 
+// A piece of the side's text, which it points into.
 struct Token {
     enum Kind { kNumber, kFraction, kUnit, kDash } kind = kNumber;
-    std::string text; // the number as written, n/d, or the unit word
-    std::string numerator;
-    std::string denominator;
+    std::string_view text; // the number as written, n/d, or the unit word
+    std::string_view numerator;
+    std::string_view denominator;
     Unit unit = Unit::Unknown;
 };
 
 constexpr std::string_view kImperialExample = "such as 7ft4in, 7ft4-1/2in, 88in or 7.5ft";
 constexpr std::string_view kMetricExample = "such as 2.05m, 2m50mm or 2050mm";
 
-Unit UnitNamed(const std::string &word)
+Unit UnitNamed(std::string_view word)
 {
     static constexpr std::array<std::pair<std::string_view, Unit>, 10> kUnits { {
         { "ft", Unit::Feet },
@@ -43,7 +44,7 @@ Unit UnitNamed(const std::string &word)
         { "mm", Unit::Millimetres },
     } };
     for (const auto &[name, unit] : kUnits) {
-        if (word == name)
+        if (name.size() == word.size() && Lower(word) == name)
             return unit;
     }
     return Unit::Unknown;
@@ -62,6 +63,7 @@ Unit UnitNamed(const std::string &word)
 std::vector<Token> Tokens(std::string_view text, rules::Units units)
 {
     std::vector<Token> tokens;
+    tokens.reserve(8);
     std::size_t pos = 0;
     auto at = [&](std::size_t i) { return i < text.size() ? text[i] : '\0'; };
     while (pos < text.size()) {
@@ -81,7 +83,7 @@ std::vector<Token> Tokens(std::string_view text, rules::Units units)
                 RefuseSide(text, units);
             Token token;
             token.kind = Token::kNumber;
-            token.text = std::string(text.substr(start, pos - start));
+            token.text = text.substr(start, pos - start);
             if (at(pos) == '/') {
                 const std::size_t denominator = ++pos;
                 while (IsDigit(at(pos)))
@@ -90,30 +92,24 @@ std::vector<Token> Tokens(std::string_view text, rules::Units units)
                     RefuseSide(text, units, "a fraction is written as whole numbers, such as 1/2");
                 token.kind = Token::kFraction;
                 token.numerator = token.text;
-                token.denominator = std::string(text.substr(denominator, pos - denominator));
-                token.text = std::string(text.substr(start, pos - start));
+                token.denominator = text.substr(denominator, pos - denominator);
+                token.text = text.substr(start, pos - start);
             }
-            tokens.push_back(std::move(token));
+            tokens.push_back(token);
         } else if (IsLetter(c) || c == '\'' || c == '"') {
-            std::string word;
-            if (IsLetter(c)) {
-                while (IsLetter(at(pos)))
-                    word += at(pos++);
-                word = Lower(word);
-            } else {
-                word = std::string(1, c);
+            const std::size_t start = pos++;
+            while (IsLetter(c) && IsLetter(at(pos)))
                 ++pos;
-            }
             Token token;
             token.kind = Token::kUnit;
-            token.text = word;
-            token.unit = UnitNamed(word);
-            tokens.push_back(std::move(token));
+            token.text = text.substr(start, pos - start);
+            token.unit = UnitNamed(token.text);
+            tokens.push_back(token);
         } else if (c == '-') {
             Token token;
             token.kind = Token::kDash;
-            token.text = "-";
-            tokens.push_back(std::move(token));
+            token.text = text.substr(pos, 1);
+            tokens.push_back(token);
             ++pos;
         } else {
             RefuseSide(text, units);
@@ -131,7 +127,7 @@ void CheckUnits(std::string_view text, const std::vector<Token> &tokens, rules::
         const Token &token = tokens[i];
         if (token.kind == Token::kUnit) {
             if (token.unit == Unit::Unknown)
-                RefuseSide(text, units, "unknown unit '" + token.text + "'");
+                RefuseSide(text, units, "unknown unit '" + Lower(token.text) + "'");
             const bool imperialUnit = token.unit == Unit::Feet || token.unit == Unit::Inches;
             if (imperial && !imperialUnit)
                 Refuse("", "'" + std::string(text)

@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: MIT
-"""Batch benchmark: a check of a fleet of cars, CSV in and CSV out, against
-`cat` of the same file as the floor. Prints rows per second and peak resident
+"""Batch benchmark: a check of a fleet of cars, CSV in and CSV or JSON out,
+against `cat` of the same file as the floor. Prints rows per second and peak resident
 memory of each, as medians of the runs; the fleet is written once, the same
 for every run (a fixed seed): passenger, freight and freight/passenger cars
 with a plated load, sides in feet, inches and eighths, an id and a building.
@@ -61,9 +61,12 @@ def main():
         write_fleet(fleet, args.rows)
         write_fleet(small, args.rows // 10)
         check = [args.cli, "check", "--batch", "--format", "csv"]
-        results = {"ratedload-cli check --batch": [], "cat": []}
+        json = [args.cli, "check", "--batch", "--format", "json"]
+        results = {"check --batch --format csv": [], "check --batch --format json": [],
+                   "cat": []}
         for _ in range(args.runs):
-            results["ratedload-cli check --batch"].append(timed(check, fleet))
+            results["check --batch --format csv"].append(timed(check, fleet))
+            results["check --batch --format json"].append(timed(json, fleet))
             results["cat"].append(timed(["cat"], fleet))
         _, small_memory = timed(check, small)
 

@@ -26,15 +26,25 @@ double SideGiven(rules::Units units, const rules::DimensionTexts &lists, Row row
     return rules::SideMetresAsGiven(lists[first], lists[first + 3]);
 }
 
-// The area of the platform's sides as they are given, in square feet or
-// square metres; each side `shorter` by that much.
-double AreaOfSides(const RatedLoadEntries &platform, double shorter)
+// The platform's sides as they are given.
+struct Sides {
+    rules::Units units;
+    double depth;
+    double width;
+};
+
+Sides SidesOf(const RatedLoadEntries &platform)
 {
-    const rules::Units units = platform.units;
-    const double depth = SideGiven(units, platform.lists, Row::Depth) - shorter;
-    const double width = SideGiven(units, platform.lists, Row::Width) - shorter;
-    const double product = depth * width;
-    return units == rules::Units::Imperial ? product / kSquareInchesPerSquareFoot : product;
+    return { platform.units, SideGiven(platform.units, platform.lists, Row::Depth),
+        SideGiven(platform.units, platform.lists, Row::Width) };
+}
+
+// The area of the sides, in square feet or square metres; each side
+// `shorter` by that much.
+double AreaOfSides(const Sides &sides, double shorter)
+{
+    const double product = (sides.depth - shorter) * (sides.width - shorter);
+    return sides.units == rules::Units::Imperial ? product / kSquareInchesPerSquareFoot : product;
 }
 
 std::string FourPlaces(double value)
@@ -70,10 +80,11 @@ void Figures(
     if (rules::AreaWasTyped(platform.areaText)) {
         answers.areaCompared = FourPlaces(rules::ReadNumber(platform.areaText));
     } else {
-        answers.areaCompared = FourPlaces(AreaOfSides(platform, 0.0));
+        const Sides sides = SidesOf(platform);
+        answers.areaCompared = FourPlaces(AreaOfSides(sides, 0.0));
         const bool imperial = platform.units == rules::Units::Imperial;
         const std::string shorter = FourPlaces(
-            AreaOfSides(platform, imperial ? kHalfPlaceOfAnInch : kHalfPlaceOfAMillimetre));
+            AreaOfSides(sides, imperial ? kHalfPlaceOfAnInch : kHalfPlaceOfAMillimetre));
         if (VerdictOf(shorter, maximum, allowed)
             != VerdictOf(answers.areaCompared, maximum, allowed))
             answers.areaCompared = shorter;

@@ -6,11 +6,16 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <optional>
 
 namespace ratedload::calc {
 
 namespace {
+
+// Powers of ten that a double holds exactly.
+constexpr std::array<double, 23> kPowersOfTen { 1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9,
+    1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22 };
 
 // Longer than any double in fixed notation with kMostPlaces decimals.
 using Buffer = std::array<char, 512>;
@@ -40,6 +45,18 @@ int ShortestPlaces(double value)
 // those places that is nearer reads back as the same double.
 double Rounded(double value, int places)
 {
+    // Most often the value times 10^places lies well away from a half, where
+    // its error (below 10^-7 for these magnitudes) cannot move the rounding:
+    // the whole number nearest to it, over 10^places, is the double nearest
+    // to the rounded decimal, and also the value itself where that has no
+    // more places.
+    if (places >= 0 && places <= 4) {
+        const double scale = kPowersOfTen[static_cast<std::size_t>(places)];
+        const double scaled = value * scale;
+        const double whole = std::nearbyint(scaled);
+        if (std::fabs(scaled) < 1e9 && std::fabs(scaled - whole) < 0.5 - 1e-6)
+            return whole == 0.0 ? std::copysign(0.0, value) : whole / scale;
+    }
     if (value == 0.0 || ShortestPlaces(value) <= places)
         return value;
     Buffer buffer {};
@@ -164,7 +181,11 @@ std::string WithAllowance(std::string_view maximumArea)
 
 int DecimalPlaces(std::string_view numberText)
 {
-    const std::size_t e = numberText.find_first_of("eEdD");
+    std::size_t e = 0;
+    while (e < numberText.size() && std::string_view("eEdD").find(numberText[e]) == std::string_view::npos)
+        ++e;
+    if (e == numberText.size())
+        e = std::string_view::npos;
     const std::string_view mantissa = numberText.substr(0, e);
     const std::size_t point = mantissa.find('.');
     int places
@@ -187,7 +208,14 @@ std::string Difference(std::string_view a, std::string_view b)
     const std::optional<long long> first = InUnitsOf(a, places);
     const std::optional<long long> second = InUnitsOf(b, places);
     if (first && second) {
-        const std::string exact = std::to_string(*first - *second) + "e-" + std::to_string(places);
+        // The whole number of units and 10^places are both exact where they
+        // fit: the quotient is the double nearest to the decimal.
+        constexpr long long kExact = 1LL << 53;
+        const long long units = *first - *second;
+        if (places < static_cast<int>(kPowersOfTen.size()) && units > -kExact && units < kExact)
+            return rules::DoubleToText(
+                static_cast<double>(units) / kPowersOfTen[static_cast<std::size_t>(places)]);
+        const std::string exact = std::to_string(units) + "e-" + std::to_string(places);
         double difference = 0.0;
         std::from_chars(exact.data(), exact.data() + exact.size(), difference);
         return rules::DoubleToText(difference);

@@ -106,6 +106,7 @@ template <class Entries>
 Run Trapped(void (*steps)(const Entries &, Run &), const Entries &entries)
 {
     Run run;
+    run.steps.reserve(8);
     try {
         steps(entries, run);
     } catch (const rules::RunTimeError &error) {

@@ -114,11 +114,21 @@ private:
 };
 
 // What became of one line, as the batch writes it: an answer's record in
-// the format of the output, or the line that says why there is none.
+// the format of the output (its row for text, whose columns are aligned
+// here), or the line that says why there is none.
 struct Outcome {
     long long line = 0;
     answers::LineAnswer answer;
+    std::string record;
     std::string error; // the whole line said on standard error
+};
+
+// How the lines of a chunk are answered, on another thread.
+struct Answering {
+    const answers::Batch &batch;
+    answers::Format format;
+    char separator;
+    bool hooked; // each answer goes on to a hook too (a sheet per car)
 };
 
 void SayNotice(CsvReader &reader, const Streams &streams)
@@ -127,7 +137,7 @@ void SayNotice(CsvReader &reader, const Streams &streams)
         Say(streams.err, notice);
 }
 
-Outcome AnswerLine(const answers::Batch &batch, const CsvReader::Record &record)
+Outcome AnswerLine(const Answering &answering, const CsvRecord &record)
 {
     Outcome outcome;
     outcome.line = record.line;
@@ -136,10 +146,32 @@ Outcome AnswerLine(const answers::Batch &batch, const CsvReader::Record &record)
         outcome.error = where + ": " + record.error;
         return outcome;
     }
-    outcome.answer = batch.Answer(record.line, record.cells);
-    if (outcome.answer.refusal)
+    outcome.answer = answering.batch.Answer(record.line, record.cells);
+    if (outcome.answer.refusal) {
         outcome.error = ReportLine(where, *outcome.answer.refusal, outcome.answer.entries);
+    } else if (answering.format != answers::Format::Text) {
+        outcome.record.reserve(256);
+        answers::AppendRecord(
+            outcome.record, answering.format, answering.batch.Columns(), outcome.answer.row);
+        if (!answering.hooked)
+            outcome.answer.row.clear();
+    }
     return outcome;
+}
+
+std::vector<Outcome> AnswerChunk(const Answering &answering, const std::vector<CsvLines> &chunk)
+{
+    CsvParser parser(answering.separator);
+    std::vector<CsvRecord> records;
+    std::vector<Outcome> outcomes;
+    outcomes.reserve(chunk.size());
+    for (const CsvLines &lines : chunk) {
+        records.clear();
+        parser.Parse(lines, records);
+        for (const CsvRecord &record : records)
+            outcomes.push_back(AnswerLine(answering, record));
+    }
+    return outcomes;
 }
 
 } // namespace
@@ -155,7 +187,7 @@ int RunBatch(const CarCommand &command, const Request &request, const Streams &s
     }
     const answers::Question &question = command.Asks();
     CsvReader reader(*input.stream);
-    CsvReader::Record record;
+    CsvRecord record;
     std::optional<answers::Batch> batch;
     try {
         const bool any = reader.Next(record);
@@ -185,11 +217,11 @@ int RunBatch(const CarCommand &command, const Request &request, const Streams &s
     // errors are written here, in the order of the lines. A chunk goes off
     // when it is full, or when the input has nothing more for now, so that
     // lines fed one by one are answered one by one.
-    std::deque<std::future<std::vector<Outcome>>> answering;
+    std::deque<std::future<std::vector<Outcome>>> pending;
     Workers<std::vector<Outcome>> workers;
     auto writeFirst = [&] {
-        const std::vector<Outcome> outcomes = answering.front().get();
-        answering.pop_front();
+        const std::vector<Outcome> outcomes = pending.front().get();
+        pending.pop_front();
         for (const Outcome &outcome : outcomes) {
             if (failed())
                 return;
@@ -205,7 +237,10 @@ int RunBatch(const CarCommand &command, const Request &request, const Streams &s
             }
             const answers::LineAnswer &line = outcome.answer;
             status = WorseStatus(status, StatusOf({ {}, line.verdict, line.point }));
-            writer.Write(line.row, text);
+            if (request.format == answers::Format::Text)
+                writer.Write(line.row, text);
+            else
+                writer.Put(outcome.record, text);
             if (!hook)
                 continue;
             // Sheets are painted here, one at a time, in the order of the lines.
@@ -226,35 +261,31 @@ int RunBatch(const CarCommand &command, const Request &request, const Streams &s
         streams.out << text;
         text.clear();
     };
-    std::vector<CsvReader::Record> chunk;
+    const Answering answering { *batch, request.format, reader.Separator(), bool(hook) };
+    std::vector<CsvLines> chunk;
+    CsvLines lines;
     bool more = true;
     while (more && !failed()) {
-        more = reader.Next(record);
+        more = reader.NextLines(lines);
         SayNotice(reader, streams);
         if (more)
-            chunk.push_back(std::move(record));
+            chunk.push_back(std::move(lines));
         const bool waiting = !more || reader.WouldWait();
         if (chunk.size() >= kChunk || (waiting && !chunk.empty())) {
             std::packaged_task<std::vector<Outcome>()> task(
-                [&batch = *batch, lines = std::move(chunk)] {
-                    std::vector<Outcome> outcomes;
-                    outcomes.reserve(lines.size());
-                    for (const CsvReader::Record &line : lines)
-                        outcomes.push_back(AnswerLine(batch, line));
-                    return outcomes;
-                });
-            answering.push_back(task.get_future());
+                [&answering, chunk = std::move(chunk)] { return AnswerChunk(answering, chunk); });
+            pending.push_back(task.get_future());
             // With nothing else to do meanwhile, a chunk is answered here.
-            if (waiting && answering.size() == 1)
+            if (waiting && pending.size() == 1)
                 task();
             else
                 workers.Take(std::move(task));
             chunk.clear();
         }
-        while (answering.size() > kChunksAhead || (waiting && !answering.empty()))
+        while (pending.size() > kChunksAhead || (waiting && !pending.empty()))
             writeFirst();
     }
-    while (!answering.empty())
+    while (!pending.empty())
         writeFirst();
     writer.Finish(text);
     streams.out << text;

@@ -7,7 +7,6 @@
 #include <csv.h>
 
 #include <algorithm>
-#include <limits>
 #include <sstream>
 #include <utility>
 
@@ -20,22 +19,56 @@ namespace {
 constexpr std::size_t kLongestRecord = 1024 * 1024;
 constexpr unsigned char kOptions = CSV_STRICT | CSV_STRICT_FINI;
 
+const char *const kNotClosed = "the quote that opens a cell on this line is not closed";
+
 bool BlankLine(std::string_view text)
 {
     return text.find_first_not_of(" \t\r") == std::string_view::npos;
 }
 
-// A CR that is not the last byte of the line, outside quotes; a line that
-// begins inside a quoted cell begins `quoted`.
-bool HasCrAlone(std::string_view text, bool quoted)
+// Where a line leaves the cells of a record, as RFC 4180 has them: a quote
+// opens a quoted cell only where the cell begins; inside it, "" is a quote
+// and a quote alone closes it. What breaks the rules (a quote inside a plain
+// cell, text after a closing quote) is for libcsv to say; it opens nothing.
+enum class Scan { CellStart, Plain, Quoted, QuoteSeen, AfterQuote };
+
+struct LineScan {
+    bool crAlone = false; // a CR not at the end of the line, outside quotes
+    bool continues = false; // the line ends inside a quoted cell
+};
+
+LineScan ScanLine(std::string_view text, char separator, bool quoted)
 {
+    LineScan scan;
+    Scan state = quoted ? Scan::Quoted : Scan::CellStart;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '"')
-            quoted = !quoted;
-        else if (text[i] == '\r' && !quoted && i + 1 < text.size())
-            return true;
+        const char c = text[i];
+        if (c == '\r' && state != Scan::Quoted && i + 1 < text.size())
+            scan.crAlone = true;
+        switch (state) {
+        case Scan::CellStart:
+            state = c == '"' ? Scan::Quoted
+                : c == separator || c == ' ' || c == '\t' ? Scan::CellStart
+                                                           : Scan::Plain;
+            break;
+        case Scan::Plain:
+        case Scan::AfterQuote:
+            if (c == separator)
+                state = Scan::CellStart;
+            break;
+        case Scan::Quoted:
+            if (c == '"')
+                state = Scan::QuoteSeen;
+            break;
+        case Scan::QuoteSeen:
+            state = c == '"' ? Scan::Quoted
+                : c == separator ? Scan::CellStart
+                                 : Scan::AfterQuote;
+            break;
+        }
     }
-    return false;
+    scan.continues = state == Scan::Quoted;
+    return scan;
 }
 
 // The separator that a spreadsheet's "sep=X" line names, or 0.
@@ -57,15 +90,18 @@ char NamedSeparator(std::string_view line)
 
 } // namespace
 
-struct CsvReader::Parser {
+struct CsvParser::State {
     csv_parser csv {};
-    std::vector<std::string> cells;
-    std::deque<CsvReader::Record> *ready = nullptr;
-    long long line = 0; // where the record being read began
     char separator = ',';
+    std::vector<std::string> cells;
+    bool ended = false;
 
-    Parser() { csv_init(&csv, kOptions); }
-    ~Parser() { csv_free(&csv); }
+    explicit State(char c)
+        : separator(c)
+    {
+        Reset();
+    }
+    ~State() { csv_free(&csv); }
 
     void Reset()
     {
@@ -73,45 +109,85 @@ struct CsvReader::Parser {
         csv_init(&csv, kOptions);
         csv_set_delim(&csv, separator);
         cells.clear();
-    }
-
-    void SetSeparator(char c)
-    {
-        separator = c;
-        csv_set_delim(&csv, c);
+        ended = false;
     }
 
     static void Cell(void *text, std::size_t size, void *data)
     {
-        auto *parser = static_cast<Parser *>(data);
-        parser->cells.emplace_back(text ? static_cast<const char *>(text) : "", text ? size : 0);
+        auto *state = static_cast<State *>(data);
+        state->cells.emplace_back(text ? static_cast<const char *>(text) : "", text ? size : 0);
     }
 
     static void End(int, void *data)
     {
-        auto *parser = static_cast<Parser *>(data);
-        CsvReader::Record record;
-        record.line = parser->line;
-        record.cells = std::move(parser->cells);
-        parser->cells.clear();
-        parser->ready->push_back(std::move(record));
+        static_cast<State *>(data)->ended = true;
     }
 
-    // The bytes of the text read before an error, or all of them.
-    std::size_t Feed(std::string_view text)
-    {
-        return csv_parse(&csv, text.data(), text.size(), Cell, End, this);
-    }
-
-    bool InRecord() const { return csv.pstate != 0; }
     bool InQuotes() const { return csv.quoted != 0; }
 };
 
+CsvParser::CsvParser(char separator)
+    : state_(std::make_unique<State>(separator))
+{
+}
+
+CsvParser::~CsvParser() = default;
+
+void CsvParser::Parse(const CsvLines &lines, std::vector<CsvRecord> &records)
+{
+    if (!lines.error.empty()) {
+        records.push_back({ lines.line, {}, lines.error });
+        return;
+    }
+    State &state = *state_;
+    const std::string &text = lines.text;
+    const std::size_t read
+        = csv_parse(&state.csv, text.data(), text.size(), State::Cell, State::End, &state);
+    if (read == text.size() && state.ended) {
+        const std::size_t count = state.cells.size();
+        records.push_back({ lines.line, std::move(state.cells), {} });
+        state.cells.clear();
+        state.cells.reserve(count);
+        state.ended = false;
+        return;
+    }
+    // Said for the first line; the line and column where it failed.
+    const std::size_t lineStart = read == 0 ? 0 : text.rfind('\n', read - 1) + 1;
+    const long long failed = lines.line + std::count(text.begin(), text.begin() + lineStart, '\n');
+    const std::string column = (failed == lines.line ? std::string()
+                                                     : "line " + std::to_string(failed) + ", ")
+        + "column " + std::to_string(read - lineStart + 1);
+    std::string error = read == text.size() ? kNotClosed
+        : state.InQuotes() ? "text after the closing quote of a cell, at " + column
+                           : "a quote inside a cell that does not begin with one, at " + column
+                + " (write the cell in quotes, with \"\" for each quote in it)";
+    records.push_back({ lines.line, {}, std::move(error) });
+    state.Reset();
+    // The lines after the first, read again as records of their own.
+    std::size_t start = text.find('\n') + 1;
+    long long number = lines.line + 1;
+    while (start < text.size()) {
+        CsvLines again { number, {}, {} };
+        bool quoted = false;
+        do {
+            const std::size_t end = text.find('\n', start);
+            const std::string_view line(text.data() + start, end - start);
+            const LineScan scan = ScanLine(line, state.separator, quoted);
+            again.text.append(line);
+            again.text += '\n';
+            quoted = scan.continues;
+            start = end + 1;
+            ++number;
+        } while (quoted && start < text.size());
+        if (again.text.find_first_not_of(" \t\r\n") == std::string::npos)
+            continue;
+        Parse(again, records);
+    }
+}
+
 CsvReader::CsvReader(std::istream &in)
     : in_(in)
-    , parser_(std::make_unique<Parser>())
 {
-    parser_->ready = &ready_;
 }
 
 CsvReader::~CsvReader() = default;
@@ -124,11 +200,11 @@ void CsvReader::CheckStart(Line &first)
         answers::Refuse("", "the input is UTF-16 text; save it as CSV in UTF-8");
     if (text.find('\0') != std::string::npos)
         answers::Refuse("", "the input holds NUL bytes (UTF-16 text without a byte order mark?); "
-                         "save it as CSV in UTF-8");
+                            "save it as CSV in UTF-8");
     const std::size_t cr = text.find('\r');
     if (cr != std::string::npos && cr + 1 < text.size())
         answers::Refuse("", "the lines of the input end with CR alone (an old Mac file); save it "
-                         "with LF or CR LF at the ends of the lines");
+                            "with LF or CR LF at the ends of the lines");
     // The byte order mark that some spreadsheets write, once or more.
     while (text.rfind("\xEF\xBB\xBF", 0) == 0)
         text.erase(0, 3);
@@ -160,10 +236,8 @@ bool CsvReader::ChooseSeparator(const Line &first)
         separator = text.find(';') != std::string_view::npos ? ';'
             : text.find('\t') != std::string_view::npos    ? '\t'
                                                            : ',';
-    if (separator != 0) {
+    if (separator != 0)
         separator_ = separator;
-        parser_->SetSeparator(separator);
-    }
     return named;
 }
 
@@ -215,7 +289,7 @@ bool CsvReader::ReadLine(Line &line)
 
 bool CsvReader::WouldWait() const
 {
-    return ready_.empty() && replay_.empty() && in_.rdbuf()->in_avail() <= 0;
+    return parsed_.empty() && replay_.empty() && in_.rdbuf()->in_avail() <= 0;
 }
 
 bool CsvReader::TakeLine(Line &line)
@@ -228,78 +302,90 @@ bool CsvReader::TakeLine(Line &line)
     return ReadLine(line);
 }
 
-// The record being read fails: said for its first line, and its other lines
-// are read again as records of their own.
-void CsvReader::Fail(const std::string &error)
+// The lines being read are no record: said for the first, and the others are
+// read again as records of their own.
+void CsvReader::Fail(CsvLines &lines, const std::string &error)
 {
-    CsvReader::Record record;
-    record.line = parser_->line;
-    record.error = error;
-    ready_.push_back(std::move(record));
+    lines.line = pending_.empty() ? lines.line : pending_.front().number;
+    lines.text.clear();
+    lines.error = error;
     if (!pending_.empty())
         pending_.pop_front();
     for (auto line = pending_.rbegin(); line != pending_.rend(); ++line)
         replay_.push_front(std::move(*line));
     pending_.clear();
     pendingBytes_ = 0;
-    parser_->Reset();
 }
 
-bool CsvReader::Next(Record &record)
+bool CsvReader::NextLines(CsvLines &lines)
 {
-    while (ready_.empty()) {
-        if (ended_)
-            return false;
+    lines = {};
+    bool quoted = false;
+    while (true) {
         Line line;
         if (!TakeLine(line)) {
-            if (parser_->InRecord()) {
-                Fail("the quote that opens a cell on this line is not closed");
-                continue;
+            if (!pending_.empty()) {
+                Fail(lines, kNotClosed);
+                return true;
             }
-            ended_ = true;
             return false;
         }
-        if (!parser_->InRecord()) {
+        if (pending_.empty()) {
             if (BlankLine(line.text))
                 continue;
             if (!separatorChosen_ && ChooseSeparator(line))
                 continue;
-            parser_->line = line.number;
+            lines.line = line.number;
         }
         if (line.text.size() > kLongestRecord) {
-            Fail("a line longer than " + std::to_string(kLongestRecord) + " bytes");
-            continue;
+            pending_.push_back(std::move(line));
+            Fail(lines, "a line longer than " + std::to_string(kLongestRecord) + " bytes");
+            return true;
         }
+        const LineScan scan = ScanLine(line.text, separator_, quoted);
         // A CR alone would end the record there, and the rest of the line
         // would pass for a car of the same line.
-        if (HasCrAlone(line.text, parser_->InQuotes())) {
+        if (scan.crAlone) {
             pending_.push_back(std::move(line));
-            Fail("a CR alone inside the line, outside quotes; the lines of CSV end with LF or CR "
-                 "LF");
-            continue;
+            Fail(lines, "a CR alone inside the line, outside quotes; the lines of CSV end with LF "
+                        "or CR LF");
+            return true;
         }
-        const std::string text = line.text + '\n';
-        const std::size_t read = parser_->Feed(text);
-        pendingBytes_ += text.size();
-        const long long number = line.number;
+        pendingBytes_ += line.text.size() + 1;
         pending_.push_back(std::move(line));
-        if (read < text.size()) {
-            const std::string column
-                = (number == parser_->line ? std::string()
-                                           : "line " + std::to_string(number) + ", ")
-                + "column " + std::to_string(read + 1);
-            Fail(parser_->InQuotes() ? "text after the closing quote of a cell, at " + column
-                                     : "a quote inside a cell that does not begin with one, at "
-                        + column + " (write the cell in quotes, with \"\" for each quote in it)");
-        } else if (!parser_->InRecord()) {
+        quoted = scan.continues;
+        if (!quoted) {
+            for (const Line &part : pending_) {
+                lines.text += part.text;
+                lines.text += '\n';
+            }
             pending_.clear();
             pendingBytes_ = 0;
-        } else if (pendingBytes_ > kLongestRecord) {
-            Fail("the quote that opens a cell on this line is not closed");
+            return true;
+        }
+        if (pendingBytes_ > kLongestRecord) {
+            Fail(lines, kNotClosed);
+            return true;
         }
     }
-    record = std::move(ready_.front());
-    ready_.pop_front();
+}
+
+bool CsvReader::Next(CsvRecord &record)
+{
+    std::vector<CsvRecord> records;
+    while (parsed_.empty()) {
+        CsvLines lines;
+        if (!NextLines(lines))
+            return false;
+        if (!parser_)
+            parser_ = std::make_unique<CsvParser>(separator_);
+        records.clear();
+        parser_->Parse(lines, records);
+        for (CsvRecord &parsed : records)
+            parsed_.push_back(std::move(parsed));
+    }
+    record = std::move(parsed_.front());
+    parsed_.pop_front();
     return true;
 }
 
@@ -307,7 +393,7 @@ std::vector<std::string> SplitCsvLine(std::string_view line)
 {
     std::istringstream in { std::string(line) };
     CsvReader reader(in);
-    CsvReader::Record record;
+    CsvRecord record;
     if (!reader.Next(record))
         return { "" };
     if (!record.error.empty())

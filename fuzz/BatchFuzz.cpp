@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::string answers = out.str();
     std::istringstream written(answers);
     CsvReader reader(written);
-    CsvReader::Record record;
+    CsvRecord record;
     std::size_t cells = 0;
     try {
         while (reader.Next(record)) {

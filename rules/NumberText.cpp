@@ -7,6 +7,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <system_error>
 #include <type_traits>
@@ -138,6 +139,97 @@ Significant FromScientific(std::string_view text)
     return significant;
 }
 
+// Powers of ten that a double holds exactly.
+constexpr std::array<double, 23> kPowersOfTen { 1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9,
+    1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22 };
+
+// The significant digits of a whole number below 10^17, and of it divided by
+// 10^places: the power of ten of its first digit.
+Significant OfWholeNumber(bool negative, std::uint64_t number, int places)
+{
+    Significant significant;
+    significant.negative = negative;
+    // The digits from the last, trailing zeros left out, into the end of the array.
+    std::size_t first = significant.digit.size();
+    int length = 0;
+    bool trailing = true;
+    do {
+        const auto digit = static_cast<char>('0' + number % 10);
+        number /= 10;
+        ++length;
+        if (trailing && digit == '0' && number != 0)
+            continue;
+        trailing = false;
+        significant.digit[--first] = digit;
+    } while (number != 0);
+    significant.exponent = length - 1 - places;
+    significant.count = static_cast<int>(significant.digit.size() - first);
+    std::copy(significant.digit.begin() + static_cast<std::ptrdiff_t>(first),
+        significant.digit.end(), significant.digit.begin());
+    return significant;
+}
+
+// Most figures are short decimals (41.55556, 3923.574). A double's shortest
+// digits are found without the general algorithm where they are at most 15
+// in the fixed form: the fewest decimal places at which a whole number over
+// 10^places reads back as the value (n and 10^places are exact, so the
+// quotient is the double nearest to the decimal). At most one decimal of 15
+// digits or fewer lies within half a unit of the value's last bit, so it is
+// the shortest, and also the value rounded to 15 digits.
+bool ShortDecimal(double value, Significant &significant)
+{
+    constexpr double kMost = 1e15; // 15 digits
+    const double magnitude = std::fabs(value);
+    if (!(magnitude >= 1e-4 && magnitude < kMost))
+        return false;
+    for (std::size_t places = 0; places < kPowersOfTen.size(); ++places) {
+        const double scaled = magnitude * kPowersOfTen[places];
+        if (scaled >= kMost)
+            return false;
+        const double whole = std::nearbyint(scaled);
+        if (whole / kPowersOfTen[places] == magnitude) {
+            significant = OfWholeNumber(
+                value < 0, static_cast<std::uint64_t>(whole), static_cast<int>(places));
+            return true;
+        }
+    }
+    return false;
+}
+
+// A float rounded to 7 significant digits, exactly, where the fixed form
+// shows it: the float times the power of ten that gives 7 whole digits has
+// at most 24 + 24 bits (5^10 < 2^24), so the product is exact in double, and
+// rounding it to the nearest whole number, halves to even, is the rounding.
+bool SevenDigits(float value, Significant &significant)
+{
+    constexpr double kLeast = 1e6;
+    constexpr double kMost = 1e7;
+    const double magnitude = std::fabs(static_cast<double>(value));
+    if (!(magnitude >= 1e-4 && magnitude < kMost))
+        return false;
+    // The power of ten of the first digit, from -4 to 6, near enough: the
+    // whole number is checked below to have 7 digits.
+    int first = 6;
+    while (first > -4 && magnitude < kPowersOfTen[static_cast<std::size_t>(first + 4)] * 1e-4)
+        --first;
+    int places = 6 - first;
+    double scaled = magnitude * kPowersOfTen[static_cast<std::size_t>(places)];
+    while (scaled >= kMost && places > 0)
+        scaled = magnitude * kPowersOfTen[static_cast<std::size_t>(--places)];
+    while (scaled < kLeast && places < 10)
+        scaled = magnitude * kPowersOfTen[static_cast<std::size_t>(++places)];
+    if (scaled < kLeast || scaled >= kMost)
+        return false;
+    double whole = std::nearbyint(scaled);
+    // 9999999.5 rounds up to 10^7: one digit fewer after the point.
+    if (whole == kMost) {
+        whole = kLeast;
+        --places;
+    }
+    significant = OfWholeNumber(value < 0, static_cast<std::uint64_t>(whole), places);
+    return true;
+}
+
 // The shortest digits that read back as a double are also the double
 // rounded to 15 digits when there are no more than 15 of them: its distance
 // to them, half a unit of its last bit at most (2^-53 of it), stays below
@@ -147,6 +239,14 @@ Significant FromScientific(std::string_view text)
 // rounding, which costs many times more.
 template <class Number> Significant SignificantDigits(Number value, int count)
 {
+    Significant fast;
+    if constexpr (std::is_same_v<Number, float>) {
+        if (count == 7 && SevenDigits(value, fast))
+            return fast;
+    } else {
+        if (count == 15 && ShortDecimal(value, fast))
+            return fast;
+    }
     std::array<char, 64> buffer {};
     char *const first = buffer.data();
     char *const last = buffer.data() + buffer.size();
@@ -177,7 +277,6 @@ template <class Number> std::string ToText(Number value, int count)
     const std::string_view digits = significant.Digits();
     const int exponent = significant.exponent;
     std::string text;
-    text.reserve(24);
     if (significant.negative)
         text += '-';
     if (exponent < -4 || exponent >= count) {
@@ -209,15 +308,49 @@ template <class Number> std::string ToText(Number value, int count)
     return text;
 }
 
+// A plain decimal such as -41.5556, of at most 15 digits, read exactly: the
+// whole number of its digits over the power of ten of its places, both
+// exact, is the double nearest to it. False for anything else.
+bool ShortDecimalText(std::string_view text, double &value)
+{
+    const char *at = text.data();
+    const char *const end = at + text.size();
+    const bool negative = at < end && *at == '-';
+    at += negative ? 1 : 0;
+    // At most 15 digits and a point.
+    if (at == end || end - at > 16)
+        return false;
+    std::uint64_t whole = 0;
+    const char *point = nullptr;
+    for (const char *c = at; c < end; ++c) {
+        const auto digit = static_cast<unsigned>(*c - '0');
+        if (digit < 10)
+            whole = whole * 10 + digit;
+        else if (*c == '.' && !point)
+            point = c;
+        else
+            return false;
+    }
+    const std::ptrdiff_t digits = (end - at) - (point ? 1 : 0);
+    if (digits == 0 || digits > 15)
+        return false;
+    const std::size_t places = point ? static_cast<std::size_t>(end - point - 1) : 0;
+    const double magnitude = static_cast<double>(whole) / kPowersOfTen[places];
+    value = negative ? -magnitude : magnitude;
+    return true;
+}
+
 } // namespace
 
 double ReadNumber(std::string_view text)
 {
-    // Most texts are a plain number, which from_chars reads as it stands.
+    double value = 0.0;
+    if (ShortDecimalText(text, value))
+        return value;
+    // Most other texts are a plain number too, which from_chars reads as it stands.
     const bool plain = !text.empty() && text.front() != '+'
         && text.find_first_not_of("0123456789.+-eE") == std::string_view::npos;
     if (plain) {
-        double value = 0.0;
         const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
         if (result.ec == std::errc())
             return value;
@@ -243,10 +376,13 @@ double StrictNumber(std::string_view text)
     const std::string_view body = first == std::string_view::npos
         ? std::string_view()
         : text.substr(first, last - first + 1);
+    double value = 0.0;
+    if (ShortDecimalText(body, value))
+        return value;
     DecimalParts parts;
     if (body.empty() || ScanNumber(body, parts) != body.size())
         throw RunTimeError("type mismatch: not a number");
-    const double value = ValueOf(parts);
+    value = ValueOf(parts);
     if (std::isinf(value))
         throw RunTimeError("overflow: number beyond the range of double precision");
     return value;
@@ -268,6 +404,15 @@ double RoundTo4Places(double value)
 {
     if (!std::isfinite(value))
         throw RunTimeError("overflow: value beyond the range of double precision");
+    // Below 10^4, the value times 10^4 where it lies well away from a half:
+    // neither the error of the product (below 10^-8) nor the distance of the
+    // value from its 15 digits (half a unit of the 15th digit, at most
+    // 5 x 10^-8 of a unit of the 4th place) can move the rounding, and the
+    // whole number over 10^4 is the double nearest to the rounded decimal.
+    const double times = value * 1e4;
+    const double whole = std::nearbyint(times);
+    if (std::fabs(value) < 1e4 && std::fabs(times - whole) < 0.5 - 1e-6)
+        return whole == 0.0 ? 0.0 : whole / 1e4;
     // The 15 significant digits of the value.
     const Significant significant = SignificantDigits(value, 15);
     const int exponent = significant.exponent;

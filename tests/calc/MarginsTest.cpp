@@ -4,7 +4,15 @@
 
 #include "calc/Margins.h"
 
+#include "rules/NumberText.h"
+
 #include <gtest/gtest.h>
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <random>
+#include <string>
 
 namespace ratedload::calc {
 namespace {
@@ -23,6 +31,43 @@ TEST(MarginsTest, DifferencesKeepThePlacesOfTheFigures)
     EXPECT_EQ(Percent("-0.001", "5000"), "-2E-05");
     EXPECT_EQ(Percent("0", "5000"), "0");
     EXPECT_EQ(Percent("1", "0"), std::nullopt);
+}
+
+double Read(const std::string &text)
+{
+    double value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+}
+
+// Shares rounded at the 2nd place of their exact binary value, as printf
+// rounds them; differences exact at the places of their figures.
+TEST(MarginsTest, SharesAndDifferencesAgreeWithPrintf)
+{
+    std::mt19937_64 random(7);
+    std::uniform_int_distribution<long long> units(-99999999, 99999999);
+    char text[64];
+    for (int i = 0; i < 100000; ++i) {
+        std::snprintf(text, sizeof text, "%.3f", static_cast<double>(units(random)) / 1000);
+        const std::string part = text;
+        std::snprintf(text, sizeof text, "%.4f", std::fabs(static_cast<double>(units(random))) / 10000 + 1);
+        const std::string whole = text;
+        const double share = Read(part) / Read(whole) * 100.0;
+        std::snprintf(text, sizeof text, "%.2f", share);
+        if (Read(text) != 0.0) {
+            ASSERT_EQ(Percent(part, whole), rules::DoubleToText(Read(text)))
+                << part << " / " << whole;
+        }
+        std::snprintf(text, sizeof text, "%.4f", Read(part) - Read(whole));
+        ASSERT_EQ(Difference(part, whole), rules::DoubleToText(Read(text))) << part << " - " << whole;
+    }
+    // Shares a hair from a half of the 2nd place, on either side in binary.
+    for (int n = 1; n < 4000; n += 2) {
+        std::snprintf(text, sizeof text, "%.3f", n * 0.005);
+        const std::string part = text;
+        std::snprintf(text, sizeof text, "%.2f", Read(part) / 100.0 * 100.0);
+        ASSERT_EQ(Percent(part, "100"), rules::DoubleToText(Read(text))) << part;
+    }
 }
 
 struct AllowanceRow {

@@ -47,7 +47,7 @@ TEST_P(CsvReaderTest, ReadsWhatSpreadsheetsWrite)
     const CsvRow &row = GetParam();
     std::istringstream in(row.input);
     CsvReader reader(in);
-    CsvReader::Record record;
+    CsvRecord record;
     std::string records;
     std::string notices;
     while (reader.Next(record)) {

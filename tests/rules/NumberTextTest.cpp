@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
+
 #include <cstdio>
 #include <random>
 
@@ -200,6 +202,60 @@ INSTANTIATE_TEST_SUITE_P(Values, RoundTo4PlacesTest, testing::Values(
     RoundRow{"SmallNegativeShowsPlainZero", -0.0000024, "0"}),
     CaseName{});
 
+double Read(const std::string &text)
+{
+    double value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+}
+
+// The rule worked out on printf's 15 digits: their decimal rounded at the
+// 4th place, a half to the even digit.
+double RoundedBy15Digits(double value)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%.14e", value);
+    const std::string printed(text);
+    const bool negative = printed.front() == '-';
+    std::string digits;
+    for (char c : printed.substr(0, printed.find('e')))
+        if (c >= '0' && c <= '9')
+            digits += c;
+    const int exponent = std::stoi(printed.substr(printed.find('e') + 1));
+    // Digits before the 4th place: exponent + 1 whole digits and 4 decimals.
+    const int kept = exponent + 5;
+    if (kept <= 0)
+        return 0.0;
+    std::string result = digits.substr(0, static_cast<std::size_t>(kept));
+    const std::string dropped = digits.substr(static_cast<std::size_t>(kept));
+    const bool half = !dropped.empty() && dropped[0] == '5'
+        && dropped.find_first_not_of('0', 1) == std::string::npos;
+    const bool up = !dropped.empty()
+        && (dropped[0] > '5' || (dropped[0] == '5' && !half) || (half && (result.back() - '0') % 2));
+    double rounded = Read(result + "e-4");
+    if (up)
+        rounded = Read(std::to_string(std::stoll(result) + 1) + "e-4");
+    return rounded == 0.0 ? 0.0 : (negative ? -rounded : rounded);
+}
+
+TEST(RoundTo4PlacesTest, AgreesWithTheRuleOnPrintfsDigits) {
+    std::mt19937_64 random(4);
+    std::uniform_real_distribution<double> area(0.0, 20000.0);
+    std::uniform_int_distribution<long long> unit(0, 100000000);
+    for (int i = 0; i < 200000; ++i) {
+        double value = area(random);
+        // Halves of the 4th place and their neighbours, one bit either side.
+        if (i % 2) {
+            value = (static_cast<double>(unit(random)) + 0.5) / 1e4;
+            value = i % 3 == 0 ? std::nextafter(value, 0.0)
+                : i % 3 == 1   ? std::nextafter(value, 1e9)
+                               : value;
+        }
+        ASSERT_EQ(RoundTo4Places(value), RoundedBy15Digits(value)) << std::hexfloat << value;
+        ASSERT_EQ(RoundTo4Places(-value), RoundedBy15Digits(-value)) << std::hexfloat << value;
+    }
+}
+
 TEST(RoundTo4PlacesTest, SmallNegativeBecomesZero) {
     EXPECT_EQ(RoundTo4Places(-0.0000024), 0.0);
 }
@@ -264,6 +320,46 @@ TEST(NumberToTextTest, AgreesWithPrintfForManyValues) {
     for (const float single : { 9999999.0f, 0.99999994f, 8.5000005f, 1.0000001f, 9.999999e-5f }) {
         std::snprintf(expected, sizeof expected, "%.7G", static_cast<double>(single));
         EXPECT_EQ(SingleToText(single), expected);
+    }
+}
+
+// Short decimals, the figures of most answers, are read and written on a
+// quicker road; printf and from_chars still say what each must give.
+TEST(NumberToTextTest, AgreesWithPrintfForShortDecimals) {
+    std::mt19937_64 random(20261209);
+    std::uniform_int_distribution<int> digits(1, 17);
+    std::uniform_int_distribution<int> places(0, 20);
+    char expected[64];
+    for (int i = 0; i < 300000; ++i) {
+        const int count = digits(random);
+        std::string text = i % 2 ? "-" : "";
+        for (int d = 0; d < count; ++d)
+            text += static_cast<char>('0' + random() % 10);
+        const int point = places(random);
+        if (point < count)
+            text.insert(text.size() - static_cast<std::size_t>(point), ".");
+        double read = 0;
+        std::from_chars(text.data(), text.data() + text.size(), read);
+        ASSERT_EQ(ReadNumber(text), read) << text;
+        ASSERT_EQ(StrictNumber(text), read) << text;
+        if (read == 0.0)
+            continue;
+        std::snprintf(expected, sizeof expected, "%.15G", read);
+        ASSERT_EQ(DoubleToText(read), expected) << text;
+        const auto single = static_cast<float>(read);
+        if (std::fabs(read) > 3e38 || single == 0.0f)
+            continue;
+        std::snprintf(expected, sizeof expected, "%.7G", static_cast<double>(single));
+        ASSERT_EQ(SingleToText(single), expected) << text;
+    }
+    // Halfway in the 7th digit, exactly, and just either side of it.
+    for (const double halfway : { 1.0000005, 4000.0025, 0.00012345675, 999999.95 }) {
+        for (const float single : { static_cast<float>(halfway),
+                 std::nextafter(static_cast<float>(halfway), 0.0f),
+                 std::nextafter(static_cast<float>(halfway), 1e9f) }) {
+            std::snprintf(expected, sizeof expected, "%.7G", static_cast<double>(single));
+            EXPECT_EQ(SingleToText(single), expected) << std::hexfloat << single;
+        }
     }
 }
 
