@@ -52,6 +52,8 @@ INSTANTIATE_TEST_SUITE_P(Written, SideTest, testing::Values(
     SideRow{"88in", Units::Imperial, "0", "88", "0", "0"},
     SideRow{"1/2in", Units::Imperial, "0", "0", "0.5", "0"},
     SideRow{"7.5ft", Units::Imperial, "7.5", "0", "0", "0"},
+    SideRow{"0.00000000000000000000000000000000000000000000071in", Units::Imperial, "0",
+        "0.00000000000000000000000000000000000000000000071", "0", "0"},
     SideRow{"7FT", Units::Imperial, "7", "0", "0", "0"},
     SideRow{"2.05m", Units::Metric, "2.05", "0", "0", "0"},
     SideRow{"2m50mm", Units::Metric, "2", "0", "0", "50"},
