@@ -4,7 +4,7 @@
 
 #include "cli/Batch.h"
 #include "cli/Command.h"
-#include "cli/OutputFile.h"
+#include "report/OutputFile.h"
 
 #include "cli/Painting.h"
 
@@ -66,8 +66,8 @@ public:
             Say(streams.err, "give --svg FILE or --png FILE: where the chart goes");
             return kBadInput;
         }
-        if (outputs.svg && outputs.png && IsStandardOutput(*outputs.svg)
-            && IsStandardOutput(*outputs.png))
+        if (outputs.svg && outputs.png && report::IsStandardOutput(*outputs.svg)
+            && report::IsStandardOutput(*outputs.png))
             answers::Refuse("png", "standard output takes the SVG already; give the PNG a file");
         if (request.batch && streams.inputIsTerminal) {
             Say(streams.err,
@@ -116,8 +116,8 @@ private:
     {
         const std::string picture = Painted(option, chart);
         try {
-            WriteOutputFile(path, picture, streams.out);
-        } catch (const OutputFileError &error) {
+            report::WriteOutputFile(path, picture, streams.out);
+        } catch (const report::OutputFileError &error) {
             answers::Refuse(option, error.what());
         }
     }

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "cli/Program.h"
 
-#include "cli/OutputFile.h"
 #include "cli/Sheets.h"
 
 #include <CLI/CLI.hpp>
@@ -264,8 +263,7 @@ int RunProgram(const std::vector<std::string> &arguments, const Streams &given)
             const auto *cars = dynamic_cast<const CarCommand *>(command.command);
             const SheetMaker *sheets = RegisteredSheetMaker();
             // A sheet on standard output takes it; the answers are on the sheet.
-            const bool sheetTakesOutput
-                = request.outputs.sheet && IsStandardOutput(*request.outputs.sheet);
+            const bool sheetTakesOutput = sheets && sheets->TakesStandardOutput(request);
             const Streams answers = sheetTakesOutput
                 ? Streams { streams.in, Nowhere(), streams.err, streams.inputIsTerminal }
                 : streams;

@@ -4,7 +4,7 @@
 // check, the verdict, with the chart of this car. Every figure is the
 // answer's or calc's own text.
 
-#include "cli/OutputFile.h"
+#include "report/OutputFile.h"
 #include "cli/Painting.h"
 #include "cli/Sheets.h"
 
@@ -86,8 +86,8 @@ public:
             answered.question, answered.entries, answered.columns, answered.answer, title);
         const std::string pdf = Painted(option, sheet);
         try {
-            WriteOutputFile(path, pdf, standardOutput_);
-        } catch (const OutputFileError &error) {
+            report::WriteOutputFile(path, pdf, standardOutput_);
+        } catch (const report::OutputFileError &error) {
             answers::Refuse(option, error.what());
         }
     }
@@ -119,7 +119,7 @@ private:
 
 void CheckFile(std::string_view option, const std::string &path)
 {
-    if (IsStandardOutput(path))
+    if (report::IsStandardOutput(path))
         return;
     std::error_code error;
     if (fs::is_directory(path, error))
@@ -131,7 +131,7 @@ void CheckFile(std::string_view option, const std::string &path)
 
 void MakeFolder(const std::string &path)
 {
-    if (IsStandardOutput(path))
+    if (report::IsStandardOutput(path))
         answers::Refuse("sheet-dir", "a folder for the sheets, not standard output");
     std::error_code error;
     if (fs::exists(path, error) && !fs::is_directory(path, error))
@@ -146,6 +146,11 @@ public:
     std::vector<std::string_view> OptionNames() const override
     {
         return { "sheet", "sheet-dir", "paper", "site", "car", "inspector" };
+    }
+
+    bool TakesStandardOutput(const Request &request) const override
+    {
+        return request.outputs.sheet && report::IsStandardOutput(*request.outputs.sheet);
     }
 
     AnswerHook Prepare(const Request &request, std::ostream &out) const override

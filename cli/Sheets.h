@@ -25,6 +25,8 @@ public:
     // A Refusal, before any answer, for an option out of place, a paper it
     // does not know or a folder it cannot write into.
     virtual AnswerHook Prepare(const Request &request, std::ostream &out) const = 0;
+    // Whether the request's sheet goes to standard output, in place of the answers.
+    virtual bool TakesStandardOutput(const Request &request) const = 0;
 };
 
 bool RegisterSheetMaker(const SheetMaker &maker);

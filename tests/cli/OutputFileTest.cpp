@@ -5,7 +5,7 @@
 #include "tests/cli/Run.h"
 #include "tests/cli/SheetFiles.h"
 
-#include "cli/OutputFile.h"
+#include "report/OutputFile.h"
 
 #include <gtest/gtest.h>
 
@@ -43,9 +43,9 @@ TEST(OutputFileTest, AFolderIsRefusedAndLeftAlone)
     const Folder folder;
     std::ostringstream out;
     try {
-        WriteOutputFile(folder.Path(), "x", out);
+        report::WriteOutputFile(folder.Path(), "x", out);
         FAIL() << "no error";
-    } catch (const OutputFileError &error) {
+    } catch (const report::OutputFileError &error) {
         EXPECT_EQ(error.what(), "'" + folder.Path() + "' is a folder");
     }
     EXPECT_TRUE(folder.Names().empty());
@@ -56,9 +56,9 @@ TEST(OutputFileTest, AMissingFolderIsTheSystemsReasonAndLeavesNothing)
     const Folder folder;
     std::ostringstream out;
     try {
-        WriteOutputFile(folder / "no/chart.svg", "x", out);
+        report::WriteOutputFile(folder / "no/chart.svg", "x", out);
         FAIL() << "no error";
-    } catch (const OutputFileError &error) {
+    } catch (const report::OutputFileError &error) {
         EXPECT_EQ(error.what(),
             "cannot write '" + (folder / "no/chart.svg") + "': " + std::strerror(ENOENT));
     }
@@ -72,7 +72,7 @@ TEST(OutputFileTest, AFileIsReplacedWholeKeepingItsModeWithNothingBeside)
     chmod((folder / "chart.png").c_str(), 0640);
     ASSERT_EQ(symlink("chart.png", (folder / "link").c_str()), 0);
     std::ostringstream out;
-    WriteOutputFile(folder / "link", "new", out);
+    report::WriteOutputFile(folder / "link", "new", out);
     EXPECT_EQ(Contents(folder / "chart.png"), "new");
     EXPECT_EQ(ModeOf(folder / "chart.png") & 0777, 0640u);
     EXPECT_TRUE(S_ISLNK(ModeOf(folder / "link")));
@@ -83,16 +83,16 @@ TEST(OutputFileTest, AFileIsReplacedWholeKeepingItsModeWithNothingBeside)
 TEST(OutputFileTest, ADeviceIsWrittenAsAStreamAndStaysADevice)
 {
     std::ostringstream out;
-    WriteOutputFile("/dev/null", "x", out);
+    report::WriteOutputFile("/dev/null", "x", out);
     EXPECT_TRUE(S_ISCHR(ModeOf("/dev/null")));
     try {
-        WriteOutputFile("/dev/full", "x", out);
+        report::WriteOutputFile("/dev/full", "x", out);
         FAIL() << "no error";
-    } catch (const OutputFileError &error) {
+    } catch (const report::OutputFileError &error) {
         EXPECT_EQ(error.what(), "cannot write '/dev/full': " + std::string(std::strerror(ENOSPC)));
     }
     EXPECT_TRUE(S_ISCHR(ModeOf("/dev/full")));
-    WriteOutputFile("-", "to standard output", out);
+    report::WriteOutputFile("-", "to standard output", out);
     EXPECT_EQ(out.str(), "to standard output");
 }
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace ratedload::cli {
+namespace ratedload::report {
 
 // A file that could not be written; what() names it and gives the system's
 // reason: "cannot write 'car.pdf': No space left on device".
@@ -29,4 +29,4 @@ void WriteOutputFile(const std::string &path, std::string_view bytes, std::ostre
 // Whether a path names standard output.
 bool IsStandardOutput(std::string_view path);
 
-} // namespace ratedload::cli
+} // namespace ratedload::report

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "cli/OutputFile.h"
+#include "report/OutputFile.h"
 
 #include <cerrno>
 #include <climits>
@@ -10,7 +10,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace ratedload::cli {
+namespace ratedload::report {
 
 namespace {
 
@@ -120,4 +120,4 @@ void WriteOutputFile(const std::string &path, std::string_view bytes, std::ostre
     ReplaceFile(path, target, bytes, status.st_mode & 07777);
 }
 
-} // namespace ratedload::cli
+} // namespace ratedload::report
