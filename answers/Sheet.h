@@ -53,6 +53,20 @@ struct ChartContent {
 // The area range a chart spans unless told: 0 to 120 sq ft, 0 to 12 sq m.
 double DefaultToArea(rules::Units units);
 
+// "Minimum rated load of a passenger elevator against its inside net
+// platform area".
+std::string ChartTitle(const ChartContent &chart);
+
+// An axis: the values it spans and those it marks, a round step apart (1,
+// 2, 2.5 or 5 times a power of ten), about `ticks` of them; the top raised to
+// a mark where `roundHigh`.
+struct Axis {
+    double low = 0;
+    double high = 1;
+    std::vector<double> ticks;
+};
+Axis AxisOf(double low, double high, int ticks, bool roundHigh);
+
 // The chart of the entries' type and class over the range START:STOP of
 // `areas` (the default range when not given), without cars yet. Refusal:
 // the type, the class, a range that cannot be read.

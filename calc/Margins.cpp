@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "calc/Margins.h"
 
+#include "rules/CharConv.h"
 #include "rules/NumberText.h"
 
 #include <algorithm>
@@ -25,7 +26,7 @@ constexpr int kMostPlaces = 100;
 int ShortestPlaces(double value)
 {
     Buffer buffer {};
-    const auto written = std::to_chars(
+    const auto written = rules::WriteShortest(
         buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::scientific);
     const std::string_view text(buffer.data(), written.ptr - buffer.data());
     const std::size_t e = text.find('e');
@@ -60,10 +61,10 @@ double Rounded(double value, int places)
     if (value == 0.0 || ShortestPlaces(value) <= places)
         return value;
     Buffer buffer {};
-    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+    const auto written = rules::WritePrecise(buffer.data(), buffer.data() + buffer.size(), value,
         std::chars_format::fixed, std::clamp(places, 0, kMostPlaces));
     double rounded = value;
-    std::from_chars(buffer.data(), written.ptr, rounded);
+    rules::ReadDouble(buffer.data(), written.ptr, rounded);
     return rounded;
 }
 
@@ -175,7 +176,7 @@ std::string WithAllowance(std::string_view maximumArea)
         return "0";
     const std::string text = limit.digits + "e" + std::to_string(limit.exponent);
     double value = 0.0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
+    rules::ReadDouble(text.data(), text.data() + text.size(), value);
     return rules::DoubleToText(limit.negative ? -value : value);
 }
 
@@ -217,7 +218,7 @@ std::string Difference(std::string_view a, std::string_view b)
                 static_cast<double>(units) / kPowersOfTen[static_cast<std::size_t>(places)]);
         const std::string exact = std::to_string(units) + "e-" + std::to_string(places);
         double difference = 0.0;
-        std::from_chars(exact.data(), exact.data() + exact.size(), difference);
+        rules::ReadDouble(exact.data(), exact.data() + exact.size(), difference);
         return rules::DoubleToText(difference);
     }
     const double difference = rules::ReadNumber(a) - rules::ReadNumber(b);
@@ -234,10 +235,10 @@ std::optional<std::string> Percent(std::string_view part, std::string_view whole
     if (rounded != 0.0 || share == 0.0)
         return rules::DoubleToText(rounded);
     Buffer buffer {};
-    const auto written = std::to_chars(
+    const auto written = rules::WritePrecise(
         buffer.data(), buffer.data() + buffer.size(), share, std::chars_format::scientific, 1);
     double significant = share;
-    std::from_chars(buffer.data(), written.ptr, significant);
+    rules::ReadDouble(buffer.data(), written.ptr, significant);
     return rules::DoubleToText(significant);
 }
 

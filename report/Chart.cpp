@@ -29,61 +29,14 @@ const QColor kWithinAllowance(0xb2, 0x6a, 0x00);
 const QColor kFails(0xc6, 0x28, 0x28);
 const QColor kPlatform(0x00, 0x00, 0x00);
 
-constexpr int kMostTicks = 10;
-
-std::string TypeText(const ChartContent &content)
-{
-    switch (content.type) {
-    case calc::ElevatorType::Passenger:
-        return "a passenger elevator";
-    case calc::ElevatorType::FreightPassenger:
-        return "a freight elevator permitted to carry passengers";
-    case calc::ElevatorType::Freight:
-        break;
-    }
-    const auto freightClass = content.freightClass.value_or(rules::FreightClass::A);
-    return "a freight elevator, class " + std::string(rules::ClassName(freightClass)) + ",";
-}
-
 QString Title(const ChartContent &content)
 {
-    return QString::fromStdString(
-        "Minimum rated load of " + TypeText(content) + " against its inside net platform area");
+    return QString::fromStdString(answers::ChartTitle(content));
 }
 
 QString Text(const std::string &text)
 {
     return QString::fromStdString(text);
-}
-
-// A round step: 1, 2, 2.5 or 5 times a power of ten.
-double NiceStep(double span, int ticks)
-{
-    const double raw = span / std::max(ticks, 1);
-    const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
-    for (const double nice : { 1.0, 2.0, 2.5, 5.0 }) {
-        if (raw <= nice * magnitude * (1 + 1e-9))
-            return nice * magnitude;
-    }
-    return 10 * magnitude;
-}
-
-Axis AxisOf(double low, double high, int ticks, bool roundHigh)
-{
-    if (!(high > low))
-        high = low + 1;
-    Axis axis;
-    const double step = NiceStep(high - low, std::clamp(ticks, 2, kMostTicks));
-    axis.low = low;
-    axis.high = roundHigh ? std::ceil(high / step - 1e-9) * step : high;
-    const double first = std::ceil(low / step - 1e-9);
-    for (int i = 0; i <= 4 * kMostTicks; ++i) {
-        const double value = (first + i) * step;
-        if (value > axis.high + step * 1e-9)
-            break;
-        axis.ticks.push_back(value == 0 ? 0.0 : value);
-    }
-    return axis;
 }
 
 QString TickText(double value)

@@ -18,12 +18,8 @@ class QPaintDevice;
 
 namespace ratedload::report {
 
-// An axis: the values it spans and those it marks.
-struct Axis {
-    double low = 0;
-    double high = 1;
-    std::vector<double> ticks;
-};
+using answers::Axis;
+using answers::AxisOf;
 
 // Where everything goes for a frame, a font and a device.
 struct ChartLayout {

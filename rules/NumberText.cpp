@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "rules/NumberText.h"
 
+#include "rules/CharConv.h"
 #include "rules/RunTimeError.h"
 
 #include <algorithm>
@@ -64,7 +65,7 @@ double ValueOf(const DecimalParts &parts)
     if (!parts.exponent.empty())
         text += 'e' + parts.exponent;
     double value = 0.0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    const auto result = ReadDouble(text.data(), text.data() + text.size(), value);
     if (result.ec == std::errc::result_out_of_range)
         value = DecimalOrder(parts) > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     return parts.negative ? -value : value;
@@ -251,17 +252,19 @@ template <class Number> Significant SignificantDigits(Number value, int count)
     char *const first = buffer.data();
     char *const last = buffer.data() + buffer.size();
     const char *const shortest
-        = std::to_chars(first, last, value, std::chars_format::scientific).ptr;
+        = WriteShortest(first, last, value, std::chars_format::scientific).ptr;
     Significant significant = FromScientific({ first, static_cast<std::size_t>(shortest - first) });
     bool shortestWillDo = significant.count <= count;
     if constexpr (std::is_same_v<Number, float>) {
         double exact = 0.0;
-        std::from_chars(first, shortest, exact);
+        ReadDouble(first, shortest, exact);
         shortestWillDo = shortestWillDo && exact == static_cast<double>(value);
     }
     if (!shortestWillDo)
         significant = FromScientific({ first,
-            std::to_chars(first, last, value, std::chars_format::scientific, count - 1).ptr });
+            WritePrecise(first, last, static_cast<double>(value), std::chars_format::scientific,
+                count - 1)
+                .ptr });
     return significant;
 }
 
@@ -351,7 +354,7 @@ double ReadNumber(std::string_view text)
     const bool plain = !text.empty() && text.front() != '+'
         && text.find_first_not_of("0123456789.+-eE") == std::string_view::npos;
     if (plain) {
-        const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+        const auto result = ReadDouble(text.data(), text.data() + text.size(), value);
         if (result.ec == std::errc())
             return value;
         if (result.ec == std::errc::invalid_argument)
@@ -454,7 +457,7 @@ double RoundTo4Places(double value)
     // The result digits are a whole number of ten-thousandths.
     const std::string scaled = result + "e-4";
     double magnitude = 0.0;
-    std::from_chars(scaled.data(), scaled.data() + scaled.size(), magnitude);
+    ReadDouble(scaled.data(), scaled.data() + scaled.size(), magnitude);
     if (magnitude == 0.0)
         return 0.0;
     return negative ? -magnitude : magnitude;
