@@ -40,47 +40,6 @@ bool IsJsonNumber(std::string_view text)
     return pos == text.size();
 }
 
-// A JSON string: quotes, backslashes and control characters escaped, bytes
-// that are not UTF-8 as U+FFFD, so that the document stays valid.
-void AppendJsonString(std::string &out, std::string_view text)
-{
-    static constexpr char kHex[] = "0123456789abcdef";
-    out += '"';
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        if (byte >= 0x80) {
-            const std::size_t length = Utf8Length(text.substr(i));
-            if (length == 0) {
-                out += "\xEF\xBF\xBD";
-                ++i;
-            } else {
-                out.append(text.substr(i, length));
-                i += length;
-            }
-            continue;
-        }
-        if (byte == '"' || byte == '\\') {
-            out += '\\';
-            out += static_cast<char>(byte);
-        } else if (byte == '\n') {
-            out += "\\n";
-        } else if (byte == '\t') {
-            out += "\\t";
-        } else if (byte == '\r') {
-            out += "\\r";
-        } else if (byte < 0x20) {
-            out += "\\u00";
-            out += kHex[byte >> 4];
-            out += kHex[byte & 0xf];
-        } else {
-            out += static_cast<char>(byte);
-        }
-        ++i;
-    }
-    out += '"';
-}
-
 // Characters on screen: UTF-8 continuation bytes take no room of their own.
 std::size_t Width(std::string_view text)
 {
@@ -135,6 +94,47 @@ std::string Heading(const Column &column)
 }
 
 } // namespace
+
+// A JSON string: quotes, backslashes and control characters escaped, bytes
+// that are not UTF-8 as U+FFFD, so that the document stays valid.
+void AppendJsonString(std::string &out, std::string_view text)
+{
+    static constexpr char kHex[] = "0123456789abcdef";
+    out += '"';
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte >= 0x80) {
+            const std::size_t length = Utf8Length(text.substr(i));
+            if (length == 0) {
+                out += "\xEF\xBF\xBD";
+                ++i;
+            } else {
+                out.append(text.substr(i, length));
+                i += length;
+            }
+            continue;
+        }
+        if (byte == '"' || byte == '\\') {
+            out += '\\';
+            out += static_cast<char>(byte);
+        } else if (byte == '\n') {
+            out += "\\n";
+        } else if (byte == '\t') {
+            out += "\\t";
+        } else if (byte == '\r') {
+            out += "\\r";
+        } else if (byte < 0x20) {
+            out += "\\u00";
+            out += kHex[byte >> 4];
+            out += kHex[byte & 0xf];
+        } else {
+            out += static_cast<char>(byte);
+        }
+        ++i;
+    }
+    out += '"';
+}
 
 void AppendCsvField(std::string &line, std::string_view value)
 {

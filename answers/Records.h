@@ -41,6 +41,10 @@ std::string CsvHeader(const std::vector<Column> &columns);
 // CR first) is written with a ' in front, so that it is not run.
 std::string CsvRecord(const std::vector<Column> &columns, const Row &row);
 
+// A text as a JSON string: quotes, backslashes and control characters
+// escaped, bytes that are not UTF-8 as U+FFFD.
+void AppendJsonString(std::string &out, std::string_view text);
+
 // One JSON object on one line: keys in column order, numbers with exactly
 // their text, strings valid UTF-8 whatever the bytes they were given.
 std::string JsonRecord(const std::vector<Column> &columns, const Row &row);

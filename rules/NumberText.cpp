@@ -253,7 +253,8 @@ template <class Number> Significant SignificantDigits(Number value, int count)
     char *const last = buffer.data() + buffer.size();
     const char *const shortest
         = WriteShortest(first, last, value, std::chars_format::scientific).ptr;
-    Significant significant = FromScientific({ first, static_cast<std::size_t>(shortest - first) });
+    Significant significant
+        = FromScientific(std::string_view(first, static_cast<std::size_t>(shortest - first)));
     bool shortestWillDo = significant.count <= count;
     if constexpr (std::is_same_v<Number, float>) {
         double exact = 0.0;
@@ -261,10 +262,11 @@ template <class Number> Significant SignificantDigits(Number value, int count)
         shortestWillDo = shortestWillDo && exact == static_cast<double>(value);
     }
     if (!shortestWillDo)
-        significant = FromScientific({ first,
-            WritePrecise(first, last, static_cast<double>(value), std::chars_format::scientific,
-                count - 1)
-                .ptr });
+        significant = FromScientific(std::string_view(first,
+            static_cast<std::size_t>(WritePrecise(first, last, static_cast<double>(value),
+                                         std::chars_format::scientific, count - 1)
+                                         .ptr
+                - first)));
     return significant;
 }
 
