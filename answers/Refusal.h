@@ -39,6 +39,20 @@ private:
     std::string field_;
 };
 
+// The kind as front ends name it: "input", "message" or "overflow".
+inline std::string_view KindName(Refusal::Kind kind)
+{
+    switch (kind) {
+    case Refusal::Kind::Input:
+        return "input";
+    case Refusal::Kind::Message:
+        return "message";
+    case Refusal::Kind::Overflow:
+        break;
+    }
+    return "overflow";
+}
+
 // Refuses an entry as input: Refusal::Kind::Input.
 [[noreturn]] inline void Refuse(std::string_view field, const std::string &reason)
 {

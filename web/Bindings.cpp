@@ -119,19 +119,6 @@ private:
     bool first_ = true;
 };
 
-std::string_view KindName(answers::Refusal::Kind kind)
-{
-    switch (kind) {
-    case answers::Refusal::Kind::Input:
-        return "input";
-    case answers::Refusal::Kind::Message:
-        return "message";
-    case answers::Refusal::Kind::Overflow:
-        break;
-    }
-    return "overflow";
-}
-
 std::string_view MarkName(answers::Mark mark)
 {
     switch (mark) {

@@ -17,16 +17,4 @@ Entries EntriesOf(const std::vector<std::string> &args)
     return entries;
 }
 
-std::vector<std::string> Words(const std::string &line)
-{
-    std::vector<std::string> words;
-    std::size_t pos = 0;
-    while ((pos = line.find_first_not_of(' ', pos)) != std::string::npos) {
-        const std::size_t end = line.find(' ', pos);
-        words.push_back(line.substr(pos, end - pos));
-        pos = end;
-    }
-    return words;
-}
-
 } // namespace ratedload::answers::test

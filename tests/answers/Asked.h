@@ -3,6 +3,8 @@
 
 #include "answers/Entries.h"
 
+#include "tests/golden/Golden.h"
+
 #include <string>
 #include <vector>
 
@@ -12,7 +14,6 @@ namespace ratedload::answers::test {
 // --NAME VALUE for each entry; --batch is left out.
 Entries EntriesOf(const std::vector<std::string> &args);
 
-// The words of a line split at blanks ("load --area 50").
-std::vector<std::string> Words(const std::string &line);
+using ratedload::test::Words;
 
 } // namespace ratedload::answers::test

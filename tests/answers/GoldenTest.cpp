@@ -8,52 +8,18 @@
 #include "answers/Records.h"
 
 #include "tests/answers/Asked.h"
+#include "tests/golden/Golden.h"
 
 #include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
 
-#include <fstream>
+#include <sstream>
 
 namespace ratedload::answers {
 namespace {
 
-struct Case {
-    std::string name;
-    nlohmann::json value;
-};
-
-void PrintTo(const Case &golden, std::ostream *out)
-{
-    *out << golden.name;
-}
-
-std::vector<Case> Cases()
-{
-    std::vector<Case> cases;
-    std::ifstream file(RATEDLOAD_GOLDEN_CASES);
-    for (std::string line; std::getline(file, line);) {
-        const nlohmann::json value = nlohmann::json::parse(line);
-        cases.push_back({ value.at("name").get<std::string>(), value });
-    }
-    return cases;
-}
-
-std::string KindName(Refusal::Kind kind)
-{
-    switch (kind) {
-    case Refusal::Kind::Input:
-        return "input";
-    case Refusal::Kind::Message:
-        return "message";
-    case Refusal::Kind::Overflow:
-        break;
-    }
-    return "overflow";
-}
-
 nlohmann::json RefusalJson(const Refusal &refusal)
 {
-    return { { "field", refusal.field() }, { "kind", KindName(refusal.kind()) },
+    return { { "field", refusal.field() }, { "kind", std::string(KindName(refusal.kind())) },
         { "reason", refusal.reason() } };
 }
 
@@ -80,7 +46,7 @@ std::vector<std::vector<std::string>> Lines(const std::string &csv, char &separa
     return lines;
 }
 
-class GoldenTest : public testing::TestWithParam<Case> {};
+class GoldenTest : public testing::TestWithParam<ratedload::test::GoldenCase> {};
 
 TEST_P(GoldenTest, IsAnsweredAsEveryFrontEndAnswersIt)
 {
@@ -126,8 +92,9 @@ TEST_P(GoldenTest, IsAnsweredAsEveryFrontEndAnswersIt)
     EXPECT_EQ(jsonl, golden.at("jsonl").get<std::string>());
 }
 
-INSTANTIATE_TEST_SUITE_P(Golden, GoldenTest, testing::ValuesIn(Cases()),
-    [](const testing::TestParamInfo<Case> &info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(
+    Golden, GoldenTest, testing::ValuesIn(ratedload::test::GoldenCases()),
+    ratedload::test::GoldenName);
 
 } // namespace
 } // namespace ratedload::answers

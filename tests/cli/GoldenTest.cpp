@@ -4,34 +4,13 @@
 
 #include "tests/cli/Run.h"
 
-#include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
+#include "tests/golden/Golden.h"
 
-#include <fstream>
+#include <gtest/gtest.h>
+
 
 namespace ratedload::cli::test {
 namespace {
-
-struct Case {
-    std::string name;
-    nlohmann::json value;
-};
-
-void PrintTo(const Case &golden, std::ostream *out)
-{
-    *out << golden.name;
-}
-
-std::vector<Case> Cases()
-{
-    std::vector<Case> cases;
-    std::ifstream file(RATEDLOAD_GOLDEN_CASES);
-    for (std::string line; std::getline(file, line);) {
-        const nlohmann::json value = nlohmann::json::parse(line);
-        cases.push_back({ value.at("name").get<std::string>(), value });
-    }
-    return cases;
-}
 
 // The line the command line writes for a refusal, after "WHERE: ": the
 // option and the reason; an overflow's begins with the numbers given.
@@ -47,7 +26,7 @@ bool EndsWith(const std::string &text, const std::string &end)
     return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
-class GoldenTest : public testing::TestWithParam<Case> {};
+class GoldenTest : public testing::TestWithParam<ratedload::test::GoldenCase> {};
 
 TEST_P(GoldenTest, IsAnsweredAsEveryFrontEndAnswersIt)
 {
@@ -75,8 +54,9 @@ TEST_P(GoldenTest, IsAnsweredAsEveryFrontEndAnswersIt)
     EXPECT_EQ(std::count(ran.err.begin(), ran.err.end(), '\n'), said) << ran.err;
 }
 
-INSTANTIATE_TEST_SUITE_P(Golden, GoldenTest, testing::ValuesIn(Cases()),
-    [](const testing::TestParamInfo<Case> &info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(
+    Golden, GoldenTest, testing::ValuesIn(ratedload::test::GoldenCases()),
+    ratedload::test::GoldenName);
 
 } // namespace
 } // namespace ratedload::cli::test

@@ -158,16 +158,4 @@ Ran RunCliProcess(const std::vector<std::string> &arguments, const std::string &
     return ran;
 }
 
-std::vector<std::string> Words(const std::string &line)
-{
-    std::vector<std::string> words;
-    std::size_t pos = 0;
-    while ((pos = line.find_first_not_of(' ', pos)) != std::string::npos) {
-        const std::size_t end = line.find(' ', pos);
-        words.push_back(line.substr(pos, end - pos));
-        pos = end;
-    }
-    return words;
-}
-
 } // namespace ratedload::cli::test

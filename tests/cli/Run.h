@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "tests/golden/Golden.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -35,7 +37,6 @@ struct CaseName {
     }
 };
 
-// The arguments of a command line split at blanks ("load --area 50").
-std::vector<std::string> Words(const std::string &line);
+using ratedload::test::Words;
 
 } // namespace ratedload::cli::test
