@@ -111,9 +111,10 @@ def test_random_entries_get_the_command_lines_answers():
     assert kinds >= {"Answer", "InputError", "MessageError", "CalculationError"}
 
 
-@pytest.mark.parametrize("value", [1e39, 3.4028235e38, 3.4028236e38, 5e-324, 2.2250738585072014e-308,
-                                   1e-45, 1e-5, 0.1 + 0.2, 1e16, 123456789.0, math.nan, math.inf,
-                                   -math.inf, -0.0, 0.0, 10**400, "1E-05", " 50 "])
+@pytest.mark.parametrize("value", [1e39, 3.4028235e38, 3.4028236e38, 5e-324,
+                                   2.2250738585072014e-308, 1e-45, 1e-5, 0.1 + 0.2, 1e16,
+                                   123456789.0, math.nan, math.inf, -math.inf, -0.0, 0.0, 10**400,
+                                   "1E-05", " 50 "])
 @pytest.mark.parametrize("name", ["area", "load", "truck"])
 def test_floats_at_the_edges_are_read_as_their_repr(name, value):
     given = {"load": 2500, "area": 50, "type": "freight-passenger", name: value}
