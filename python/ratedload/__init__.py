@@ -293,8 +293,10 @@ _EXIT = (
 
 
 def _wrapped(text, indent=""):
+    """Lines of at most 76 characters; a per cent sign stays with its number."""
     lines, line = [], indent
-    for word in text.split(" "):
+    for word in text.replace(" %", "\0%").split(" "):
+        word = word.replace("\0", " ")
         if len(line) + len(word) + 1 > 76 and line.strip():
             lines.append(line.rstrip())
             line = indent
@@ -504,45 +506,55 @@ _ROWS_NOTES = (
 )
 
 
-def _rows_function(question, summary, arguments, examples):
-    def answer_rows(rows, *, metric=False, start=2, decimal_comma=False, **defaults):
-        unknown = set(defaults) - set(arguments)
-        if unknown:
-            raise TypeError(f"{question}_rows() got an unexpected keyword argument "
-                            f"{sorted(unknown)[0]!r}")
-        return _rows(question, rows, _entries(**defaults), metric, start, decimal_comma)
-
-    answer_rows.__name__ = answer_rows.__qualname__ = f"{question}_rows"
+def _rows_documented(question, summary, arguments, examples):
     return _documented(
         summary,
         ("rows",) + arguments + ("metric", "start", "decimal_comma"),
         f"a generator: for each row its Answer (the columns of {question}), its error, or None.",
         _ROWS_NOTES,
         examples,
-    )(answer_rows)
+    )
 
 
-check_rows = _rows_function(
+@_rows_documented(
     "check",
     "Check each car of a fleet given as dicts, as check --batch checks the lines of a CSV file.",
     ("type", "freight_class", "truck", "load", "area", "depth", "width"),
     (
         'check_rows(pandas.read_csv("fleet.csv").to_dict("records"))',
-        '[car for car in check_rows(fleet) if car and car.verdict == Verdict.FAILS]',
+        "[car for car in check_rows(fleet) if car and car.verdict == Verdict.FAILS]",
     ),
 )
-load_rows = _rows_function(
+def check_rows(rows, *, type=None, freight_class=None, truck=None, load=None, area=None,
+               depth=None, width=None, metric=False, start=2, decimal_comma=False):
+    entries = _entries(type=type, freight_class=freight_class, truck=truck, load=load, area=area,
+                       depth=depth, width=width)
+    return _rows("check", rows, entries, metric, start, decimal_comma)
+
+
+@_rows_documented(
     "load",
     "The minimum rated load of each platform of a fleet given as dicts, as load --batch.",
     ("type", "freight_class", "truck", "area", "depth", "width"),
     ('load_rows([{"id": "A", "area": 50}, {"id": "B", "depth": "7ft", "width": "5ft"}])',),
 )
-area_rows = _rows_function(
+def load_rows(rows, *, type=None, freight_class=None, truck=None, area=None, depth=None,
+              width=None, metric=False, start=2, decimal_comma=False):
+    entries = _entries(type=type, freight_class=freight_class, truck=truck, area=area,
+                       depth=depth, width=width)
+    return _rows("load", rows, entries, metric, start, decimal_comma)
+
+
+@_rows_documented(
     "area",
     "The maximum area of each rated load of a fleet given as dicts, as area --batch.",
     ("type", "freight_class", "load", "depth", "width"),
     ('area_rows([{"load": 2500, "width": "5ft"}, {"load": 3000}])',),
 )
+def area_rows(rows, *, type=None, freight_class=None, load=None, depth=None, width=None,
+              metric=False, start=2, decimal_comma=False):
+    entries = _entries(type=type, freight_class=freight_class, load=load, depth=depth, width=width)
+    return _rows("area", rows, entries, metric, start, decimal_comma)
 
 
 def _pair(field, value, separator):
