@@ -266,7 +266,7 @@ _HELP = {
     "car": "the car's name or number, for the title block of the sheet",
     "inspector": "the inspector's name, for the title block of the sheet",
     "rows": "an iterable of dicts, one car each, such as DataFrame.to_dict('records'): the "
-    "keys of the first name the columns, as the header of a batch does (the entries, such as "
+    "keys name the columns, as the header of a batch does (the entries, such as "
     "load or 'Rated load (lb)', an id, others carried through to the answers); None, NaN and "
     "a missing key are empty cells, which take the entry given here",
     "start": "the line of the first row: 2, as in a CSV file with its header on line 1",
@@ -438,24 +438,21 @@ def _empty(value):
 
 
 class _Header:
-    """The keys of the first row as the header of a batch, and how each row's
-    cells are read under it."""
+    """The keys of the rows so far as the header of a batch, and how each
+    row's cells are read under it. Refused (_native.Refused) as a header is."""
 
-    def __init__(self, batch, keys):
+    def __init__(self, question, defaults, metric, keys, decimal_comma):
+        self.batch = _native.Batch(question, defaults, bool(metric), [str(key) for key in keys],
+                                   bool(decimal_comma))
         self.keys = keys
         self.known = set(keys)
-        columns = batch.keys
-        answers = batch.answer_keys
-        carried = columns[columns.index(answers[-1]) + 1:]
+        columns = self.batch.keys
+        carried = columns[columns.index(self.batch.answer_keys[-1]) + 1:]
         # Carried values that are not texts go back as they were given.
         given = {str(key).strip(" \t"): key for key in keys}
         self.carried = [(column, given[column]) for column in carried]
 
     def cells(self, row):
-        for key in row:
-            if key not in self.known:
-                raise InputError(None, f"the key {key!r} is not among the keys of the first row, "
-                                 "which name the columns")
         return ["" if _empty(row.get(key)) else _text(str(key), row.get(key)) for key in self.keys]
 
     def carry(self, answer, row):
@@ -466,23 +463,30 @@ class _Header:
 
 
 def _rows(question, rows, defaults, metric, start, decimal_comma, chart=None):
-    header = batch = None
+    header = None
     line = start
     for row in rows:
-        if batch is None:
-            keys = list(row)
+        # A row with keys not seen before (dicts written by hand leave out
+        # what they do not need) widens the header from there on.
+        if header is None or not header.known.issuperset(row):
+            keys = list(row) if header is None else header.keys + [
+                key for key in row if key not in header.known]
             try:
-                batch = _native.Batch(question, defaults, bool(metric), [str(key) for key in keys],
-                                      bool(decimal_comma))
+                header = _Header(question, defaults, metric, keys, decimal_comma)
             except _native.Refused as refused:
-                raise _error(*refused.args, line=start - 1) from None
-            header = _Header(batch, keys)
+                error = _error(*refused.args, line=start - 1 if header is None else line)
+                if header is None:
+                    raise error from None
+                yield error
+                line += 1
+                continue
         try:
             cells = header.cells(row)
         except InputError as error:
             error.line = line
             yield error
         else:
+            batch = header.batch
             outcome = chart.add_line(batch, line, cells) if chart else batch.answer(line, cells)
             if outcome is None:
                 yield None
@@ -500,9 +504,11 @@ _ROWS_NOTES = (
     "as the rows are taken: a fleet of any size in bounded memory. Each answer has line (the "
     "row's line), the id and the entries given, the answers, and the keys carried through, "
     "whose values are as given. A row that gets no answer gives its error in its place, with "
-    "its line, so that one bad row never stops a fleet; a row of empty cells gives None. Keys "
-    "that cannot be a header (a column named twice, a unit that does not fit, a needed column "
-    "that none gives) raise InputError, at the first row."
+    "its line, so that one bad row never stops a fleet; a row of empty cells gives None. The "
+    "keys of the first row are the header; a later row with keys not seen before adds them to "
+    "the header from there on. Keys of the first row that cannot be a header (a column named "
+    "twice, a unit that does not fit, a needed column that none gives) raise InputError; such "
+    "keys in a later row give that row's error."
 )
 
 

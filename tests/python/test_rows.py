@@ -69,19 +69,21 @@ def test_rows_are_taken_one_at_a_time():
 @pytest.mark.parametrize("rows, expected", [
     # carried keys keep their place and their value; an empty cell takes the default
     ([{"id": 5, "area": 41, "note": 12, "load": None}],
-     {"id": "5", "note": 12, "rated_load": 4000}),
+     {"id": "5", "rated_load": 4000, "note": 12}),
     ([{"load": 3000, "area": math.nan, "depth": "6ft", "width": "5ft"}], {"area": 30}),
     # a row of empty cells is no car
     ([{"load": 3000, "area": 30}, {"load": None, "area": math.nan}], None),
-    # a key that the first row has not
-    ([{"load": 3000, "area": 30}, {"load": 3000, "area": 30, "x": 1}], ratedload.InputError),
+    # a key that the first row has not widens the header
+    ([{"load": 3000, "area": 30}, {"load": 3000, "type": "freight", "x": 1, "area": 30}],
+     {"type": "freight", "passengers": None, "x": 1}),
+    ([{"load": 3000, "area": 30}, {"Load": 3000, "area": 30}], ratedload.InputError),
     ([{"load": 3000, "area": 30}, {"load": True, "area": 30}], ratedload.InputError),
 ])
 def test_rows_as_pandas_gives_them(rows, expected):
     last = list(ratedload.check_rows(rows, load=4000))[-1]
     if isinstance(expected, dict):
         assert {key: last[key] for key in expected} == expected
-        assert "note" not in last or list(last)[-1] == "note"
+        assert list(last)[-1] == {"note": "note", "x": "x"}.get(list(expected)[-1], "verdict")
     elif expected is None:
         assert last is None
     else:
