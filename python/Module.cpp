@@ -90,10 +90,9 @@ py::tuple Answered(const std::vector<answers::Column> &columns, const answers::R
 
 #ifdef RATEDLOAD_WITH_REPORT
 
-// The folder that holds the package ratedload, where the painter is found as
-// from a program one folder below it: the build tree has report/ beside
-// python/, and a prefix has libexec/ three folders above
-// lib/python3/dist-packages.
+// The folder that holds the package ratedload, from which the painter is
+// found: the build tree has report/ beside it (python/), a prefix has
+// libexec/ three folders above it (lib/python3/dist-packages).
 std::string PackagesFolder()
 {
     Dl_info info {};
