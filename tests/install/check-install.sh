@@ -1,23 +1,27 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# check-install.sh tree|deb BUILD_DIR SCRATCH_DIR APP_ID VERSION CMAKE CPACK SOURCE_DIR SANITIZED
+# check-install.sh tree|deb BUILD_DIR SCRATCH_DIR APP_ID VERSION CMAKE CPACK SOURCE_DIR SANITIZED [PYTHON]
 #
 #   tree  cmake --install of BUILD_DIR into SCRATCH_DIR/prefix, then checks the
 #         programs, the desktop entry, the icons, the AppStream data, the
 #         manual pages, the completion, the copyright and changelog, that
 #         every one of them tells the same version, and builds a program
-#         against the libraries (CMake package and pkg-config) and runs it
+#         against the libraries (CMake package and pkg-config) and runs it,
+#         and imports the Python module from the prefix
 #   deb   cpack -G DEB into SCRATCH_DIR, checks the packages' control fields and
 #         contents, runs lintian on them, unpacks them and installs the
 #         program's with dpkg into SCRATCH_DIR/root (a database of its own, no
-#         root needed), and checks the files there
+#         root needed), and checks the files there; the Python module's
+#         package likewise, imported from where it is unpacked and installed
 #
 # SANITIZED 1: a sanitizer build, whose libraries link only with the
 # sanitizers' runtime and whose programs lintian need not see twice: the
 # program built against the libraries and lintian are left to the default build.
+# PYTHON: the python3 that the module is built for; none where it is not built.
 set -euo pipefail
 
 mode=$1 build=$2 scratch=$3 app_id=$4 version=$5 cmake=$6 cpack=$7 source=$8 sanitized=${9:-0}
+python=${10:-}
 here=$(cd "$(dirname "$0")" && pwd)
 
 failures=0
@@ -248,6 +252,34 @@ check_painting() {
     fi
 }
 
+# check_python FOLDER: the package ratedload in FOLDER (a prefix's
+# lib/python3/dist-packages) is the one imported, answers as the program
+# does, and writes a sheet with the painter of the same prefix
+check_python() {
+    if [ -z "$python" ]; then
+        echo "skipped: the Python module (not built)"
+        return 0
+    fi
+    local folder=$1 sheet=$scratch/python-sheet.pdf said
+    check_file "$folder/ratedload/__init__.py" "the Python package"
+    rm -f "$sheet"
+    said=$(cd "$scratch" && env -u RATEDLOAD_REPORT -u DISPLAY PYTHONPATH="$folder" PYTHONDONTWRITEBYTECODE=1 \
+        "$python" -c 'import ratedload
+print(ratedload.__file__)
+print(ratedload.__version__, ratedload.load(area=50)["min_rated_load"])
+ratedload.check(load=4000, area=41, sheet="python-sheet.pdf")' 2>&1) || true
+    if [ "$said" = "$folder/ratedload/__init__.py"$'\n'"$version 5002.5" ]; then
+        pass "import ratedload from ${folder#"$scratch"/} gives 5002.5 for 50 sq ft"
+    else
+        fail "import ratedload from $folder: $said"
+    fi
+    if [ "$(head -c 5 "$sheet" 2>/dev/null)" = "%PDF-" ]; then
+        pass "the installed module writes a sheet"
+    else
+        fail "the installed module writes no sheet"
+    fi
+}
+
 # check_root ROOT: every file the program brings, below ROOT (a prefix)
 check_root() {
     local root=$1
@@ -298,6 +330,7 @@ tree)
     check_root "$scratch/prefix"
     check_docs "$scratch/prefix" libratedload-dev
     check_consumer "$scratch/prefix"
+    check_python "$scratch/prefix/lib/python3/dist-packages"
     finish
     ;;
 deb)
@@ -317,12 +350,20 @@ deb)
     [ "${#devs[@]}" -eq 1 ] || { ls -l "$scratch" >&2; echo "FAIL: expected one libratedload-dev_${version}_*.deb" >&2; exit 1; }
     dev=${devs[0]}
     pass "package: ${dev##*/}"
+    pys=()
+    if [ -n "$python" ]; then
+        shopt -s nullglob
+        pys=("$scratch"/python3-ratedload_"$version"_*.deb)
+        shopt -u nullglob
+        [ "${#pys[@]}" -eq 1 ] || { ls -l "$scratch" >&2; echo "FAIL: expected one python3-ratedload_${version}_*.deb" >&2; exit 1; }
+        pass "package: ${pys[0]##*/}"
+    fi
 
     # lintian, once for both: no error and no warning (what it says at the
     # lower levels is shown).
     if [ "$sanitized" = 1 ]; then
         said="skipped in the sanitizer build: the default build runs lintian"
-    elif need lintian lintian && said=$(lintian --pedantic --display-info --fail-on error,warning "$deb" "$dev" 2>&1) \
+    elif need lintian lintian && said=$(lintian --pedantic --display-info --fail-on error,warning "$deb" "$dev" "${pys[@]}" 2>&1) \
         && ! grep -qE '^[EW]: ' <<<"$said"; then
         pass "lintian: no error, no warning"
     else
@@ -386,6 +427,31 @@ deb)
     if grep -v '^\./usr/' <<<"$listing" | grep -qvxF -e ./ -e ./usr/; then
         fail "package puts files outside /usr:"$'\n'"$(grep -v '^\./usr/' <<<"$listing")"
     fi
+    if grep -qF /dist-packages/ <<<"$listing$dev_listing"; then
+        fail "the program's or the libraries' package holds the Python module"
+    fi
+
+    # The Python module's package: the package, its stub and the module for
+    # this python3, nothing else.
+    if [ -n "$python" ]; then
+        py=${pys[0]}
+        [ "$(dpkg-deb -f "$py" Section)" = python ] || fail "python3-ratedload's Section is not python"
+        [ "$(dpkg-deb -f "$py" Version)" = "$version" ] || fail "python3-ratedload's Version is not $version"
+        grep -qE '(^|, )python3 \(>= ' <<<"$(dpkg-deb -f "$py" Depends)" \
+            || fail "python3-ratedload does not depend on python3: $(dpkg-deb -f "$py" Depends)"
+        py_listing=$(dpkg-deb -c "$py" | awk '{ print $NF }')
+        suffix=$("$python" -c 'import sysconfig; print(sysconfig.get_config_var("EXT_SUFFIX"))')
+        for path in ./usr/lib/python3/dist-packages/ratedload/__init__.py \
+            ./usr/lib/python3/dist-packages/ratedload/__init__.pyi \
+            ./usr/lib/python3/dist-packages/ratedload/py.typed \
+            "./usr/lib/python3/dist-packages/ratedload/_native$suffix" \
+            ./usr/share/doc/python3-ratedload/copyright ./usr/share/doc/python3-ratedload/changelog.gz; do
+            if grep -qxF "$path" <<<"$py_listing"; then pass "python3-ratedload holds $path"; else fail "python3-ratedload lacks $path"; fi
+        done
+        if grep -qE '^\./usr/(bin|include|libexec|share/(man|applications))/|\.a$' <<<"$py_listing"; then
+            fail "python3-ratedload holds the program's or the libraries' files"
+        fi
+    fi
 
     # Every dependency is a package this machine has, in a version that
     # satisfies it: the package was built against them.
@@ -410,6 +476,11 @@ deb)
     dpkg-deb -x "$dev" "$scratch/unpacked"
     check_docs "$scratch/unpacked/usr" libratedload-dev
     check_consumer "$scratch/unpacked/usr" "$scratch/unpacked"
+    if [ -n "$python" ]; then
+        dpkg-deb -x "$py" "$scratch/unpacked"
+        check_docs "$scratch/unpacked/usr" python3-ratedload
+    fi
+    check_python "$scratch/unpacked/usr/lib/python3/dist-packages"
 
     # and installed by dpkg into a scratch root with a database of its own
     # (its dependencies are not in there).
@@ -427,6 +498,14 @@ deb)
     status=$(dpkg-query --admindir="$root/var/lib/dpkg" -W -f='${Status}' ratedload 2>&1) || true
     [ "$status" = "install ok installed" ] || fail "dpkg's status of ratedload in the scratch root: $status"
     check_root "$root/usr"
+    if [ -n "$python" ]; then
+        HOME=$scratch PATH=/usr/local/sbin:/usr/sbin:/sbin:$PATH \
+            dpkg --root="$root" --force-not-root --force-depends --log=/dev/null -i "$py" \
+            >"$scratch/dpkg.log" 2>&1 || { cat "$scratch/dpkg.log" >&2; fail "dpkg -i python3-ratedload"; }
+        status=$(dpkg-query --admindir="$root/var/lib/dpkg" -W -f='${Status}' python3-ratedload 2>&1) || true
+        [ "$status" = "install ok installed" ] || fail "dpkg's status of python3-ratedload in the scratch root: $status"
+    fi
+    check_python "$root/usr/lib/python3/dist-packages"
     finish
     ;;
 *)
