@@ -26,6 +26,14 @@ struct Entries {
     std::optional<std::string> areas; // the rows of a table of areas
 };
 
+// The names of the entries, in the order of Entries.
+inline constexpr std::string_view kEntryNames[]
+    = { "type", "class", "truck", "load", "area", "depth", "width", "loads", "areas" };
+
+// What an entry is, for the help of every front end: "depth of the
+// platform: 7ft4in, ...". Empty for a name that is no entry.
+std::string_view EntryHelp(std::string_view name);
+
 // The entry of that name, or nullptr for a name that is no entry.
 std::optional<std::string> *EntryNamed(Entries &entries, std::string_view name);
 const std::optional<std::string> *EntryNamed(const Entries &entries, std::string_view name);

@@ -8,26 +8,16 @@ namespace ratedload::cli {
 namespace {
 
 constexpr std::array<OptionEntry, 18> kOptions { {
-    { "type", "TYPE",
-        "passenger (the default), freight or freight-passenger (a freight elevator permitted to "
-        "carry passengers)" },
-    { "class", "CLASS",
-        "class of freight loading for --type freight: A (the default), B, C1, C2 or C3" },
-    { "truck", "WEIGHT",
-        "weight of the loaded truck, in pounds or kilograms: for classes C1 and C2 (needed) and "
-        "for --type freight-passenger (a car that carries a loaded truck)" },
-    { "load", "LOAD",
-        "rated load in pounds (kilograms with --metric); for check, the load the car is plated "
-        "for" },
-    { "area", "AREA",
-        "inside net platform area in square feet (square metres with --metric), instead of "
-        "--depth and --width" },
-    { "depth", "SIDE",
-        "depth of the platform: 7ft4in, 7ft4-1/2in, 88in, 7.5ft; with --metric 2.05m, 2m50mm, "
-        "2050mm" },
-    { "width", "SIDE", "width of the platform, written as --depth" },
-    { "loads", "LIST", "rated loads: START:STOP:STEP, numbers, or both, separated by commas" },
-    { "areas", "LIST", "areas: START:STOP:STEP, numbers, or both, separated by commas" },
+    // The entries: their help is the answers' own.
+    { "type", "TYPE", {} },
+    { "class", "CLASS", {} },
+    { "truck", "WEIGHT", {} },
+    { "load", "LOAD", {} },
+    { "area", "AREA", {} },
+    { "depth", "SIDE", {} },
+    { "width", "SIDE", {} },
+    { "loads", "LIST", {} },
+    { "areas", "LIST", {} },
     { "sheet", "FILE",
         "write a calculation sheet of the car: one page of PDF (- for standard output, in place "
         "of the answers)",

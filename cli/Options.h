@@ -32,7 +32,7 @@ struct Outputs {
 struct OptionEntry {
     std::string_view name; // without "--"
     std::string_view valueName;
-    std::string_view help;
+    std::string_view help; // empty for an entry, whose help is answers::EntryHelp
     // An option of the invocation rather than an entry of the answers (which
     // has the option's name) keeps its text here; one given any number of
     // times, in the list.

@@ -84,10 +84,12 @@ void AddCommand(CLI::App &program, const Command &command, Parsed &parsed)
     }
     for (std::string_view name : names) {
         const OptionEntry &entry = *OptionNamed(name);
-        const std::string_view help = command.OptionHelp(name);
+        std::string_view help = command.OptionHelp(name);
+        if (help.empty())
+            help = entry.help.empty() ? answers::EntryHelp(name) : entry.help;
         parsed.options[name]
             = app->add_option("--" + std::string(name))
-                  ->description(std::string(help.empty() ? entry.help : help))
+                  ->description(std::string(help))
                   ->type_name(std::string(entry.valueName))
                   ->multi_option_policy(entry.outputs ? CLI::MultiOptionPolicy::TakeAll
                                                       : CLI::MultiOptionPolicy::Throw);

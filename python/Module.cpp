@@ -308,6 +308,10 @@ PYBIND11_MODULE(_native, module)
 
     module.doc() = "The answers of ratedload, for the package ratedload; use that package.";
     module.attr("__version__") = RATEDLOAD_VERSION;
+    py::dict help;
+    for (const std::string_view name : answers::kEntryNames)
+        help[py::str(std::string(name))] = std::string(answers::EntryHelp(name));
+    module.attr("ENTRY_HELP") = help;
     module.attr("VERDICTS") = py::make_tuple(calc::VerdictText(calc::Verdict::Passes),
         calc::VerdictText(calc::Verdict::PassesWithinAllowance),
         calc::VerdictText(calc::Verdict::Fails));

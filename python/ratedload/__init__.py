@@ -240,23 +240,9 @@ def _ask(question, entries, metric, sheet):
     return _answer(*answered)
 
 
-# The help of every argument, as the command line's help says it of its option.
+# The help of every argument: the answers' own for the entries.
 _HELP = {
-    "type": "passenger (the default), freight or freight-passenger (a freight elevator "
-    "permitted to carry passengers)",
-    "freight_class": "class of freight loading for type freight: A (the default), B, C1, C2 or C3",
-    "truck": "weight of the loaded truck, in pounds or kilograms: for classes C1 and C2 "
-    "(needed) and for type freight-passenger (a car that carries a loaded truck)",
-    "load": "rated load in pounds (kilograms with metric); for check, the load the car is "
-    "plated for",
-    "area": "inside net platform area in square feet (square metres with metric), instead of "
-    "depth and width",
-    "depth": "depth of the platform: 7ft4in, 7ft4-1/2in, 88in, 7.5ft; with metric 2.05m, "
-    "2m50mm, 2050mm",
-    "width": "width of the platform, written as depth",
-    "loads": "rated loads: START:STOP:STEP, numbers, or both, separated by commas; or a list "
-    "of numbers",
-    "areas": "areas: START:STOP:STEP, numbers, or both, separated by commas; or a list of numbers",
+    **{_ARGUMENTS.get(name, name): help for name, help in _native.ENTRY_HELP.items()},
     "metric": "metric units: kilograms, square metres, metres and millimetres; else imperial "
     "units: pounds, square feet, feet and inches",
     "sheet": "write a calculation sheet of the car to this file: one page of PDF",
@@ -407,6 +393,7 @@ def check(*, type=None, freight_class=None, truck=None, load=None, area=None, de
     ("type", "freight_class", "truck", "loads", "areas", "depth", "width", "metric"),
     "a list with an Answer for each row, or in its place the error of a row that gets none "
     "(an overflow, a message of the calculation), as the command line goes on after it.",
+    own={name: _HELP[name] + "; or a list of numbers" for name in ("loads", "areas")},
     examples=(
         'table(loads="1000:5000:500")',
         'table(loads=[2000, 2500, 3500], depth="7ft")',
