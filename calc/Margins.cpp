@@ -14,9 +14,7 @@ namespace ratedload::calc {
 
 namespace {
 
-// Powers of ten that a double holds exactly.
-constexpr std::array<double, 23> kPowersOfTen { 1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9,
-    1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22 };
+using rules::kExactPowersOfTen;
 
 // Longer than any double in fixed notation with kMostPlaces decimals.
 using Buffer = std::array<char, 512>;
@@ -52,7 +50,7 @@ double Rounded(double value, int places)
     // to the rounded decimal, and also the value itself where that has no
     // more places.
     if (places >= 0 && places <= 4) {
-        const double scale = kPowersOfTen[static_cast<std::size_t>(places)];
+        const double scale = kExactPowersOfTen[static_cast<std::size_t>(places)];
         const double scaled = value * scale;
         const double whole = std::nearbyint(scaled);
         if (std::fabs(scaled) < 1e9 && std::fabs(scaled - whole) < 0.5 - 1e-6)
@@ -182,11 +180,7 @@ std::string WithAllowance(std::string_view maximumArea)
 
 int DecimalPlaces(std::string_view numberText)
 {
-    std::size_t e = 0;
-    while (e < numberText.size() && std::string_view("eEdD").find(numberText[e]) == std::string_view::npos)
-        ++e;
-    if (e == numberText.size())
-        e = std::string_view::npos;
+    const std::size_t e = numberText.find_first_of("eEdD");
     const std::string_view mantissa = numberText.substr(0, e);
     const std::size_t point = mantissa.find('.');
     int places
@@ -213,9 +207,10 @@ std::string Difference(std::string_view a, std::string_view b)
         // fit: the quotient is the double nearest to the decimal.
         constexpr long long kExact = 1LL << 53;
         const long long units = *first - *second;
-        if (places < static_cast<int>(kPowersOfTen.size()) && units > -kExact && units < kExact)
+        if (places < static_cast<int>(kExactPowersOfTen.size()) && units > -kExact
+            && units < kExact)
             return rules::DoubleToText(
-                static_cast<double>(units) / kPowersOfTen[static_cast<std::size_t>(places)]);
+                static_cast<double>(units) / kExactPowersOfTen[static_cast<std::size_t>(places)]);
         const std::string exact = std::to_string(units) + "e-" + std::to_string(places);
         double difference = 0.0;
         rules::ReadDouble(exact.data(), exact.data() + exact.size(), difference);

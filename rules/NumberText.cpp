@@ -140,10 +140,6 @@ Significant FromScientific(std::string_view text)
     return significant;
 }
 
-// Powers of ten that a double holds exactly.
-constexpr std::array<double, 23> kPowersOfTen { 1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9,
-    1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22 };
-
 // The significant digits of a whole number below 10^17, and of it divided by
 // 10^places: the power of ten of its first digit.
 Significant OfWholeNumber(bool negative, std::uint64_t number, int places)
@@ -183,12 +179,12 @@ bool ShortDecimal(double value, Significant &significant)
     const double magnitude = std::fabs(value);
     if (!(magnitude >= 1e-4 && magnitude < kMost))
         return false;
-    for (std::size_t places = 0; places < kPowersOfTen.size(); ++places) {
-        const double scaled = magnitude * kPowersOfTen[places];
+    for (std::size_t places = 0; places < kExactPowersOfTen.size(); ++places) {
+        const double scaled = magnitude * kExactPowersOfTen[places];
         if (scaled >= kMost)
             return false;
         const double whole = std::nearbyint(scaled);
-        if (whole / kPowersOfTen[places] == magnitude) {
+        if (whole / kExactPowersOfTen[places] == magnitude) {
             significant = OfWholeNumber(
                 value < 0, static_cast<std::uint64_t>(whole), static_cast<int>(places));
             return true;
@@ -211,14 +207,14 @@ bool SevenDigits(float value, Significant &significant)
     // The power of ten of the first digit, from -4 to 6, near enough: the
     // whole number is checked below to have 7 digits.
     int first = 6;
-    while (first > -4 && magnitude < kPowersOfTen[static_cast<std::size_t>(first + 4)] * 1e-4)
+    while (first > -4 && magnitude < kExactPowersOfTen[static_cast<std::size_t>(first + 4)] * 1e-4)
         --first;
     int places = 6 - first;
-    double scaled = magnitude * kPowersOfTen[static_cast<std::size_t>(places)];
+    double scaled = magnitude * kExactPowersOfTen[static_cast<std::size_t>(places)];
     while (scaled >= kMost && places > 0)
-        scaled = magnitude * kPowersOfTen[static_cast<std::size_t>(--places)];
+        scaled = magnitude * kExactPowersOfTen[static_cast<std::size_t>(--places)];
     while (scaled < kLeast && places < 10)
-        scaled = magnitude * kPowersOfTen[static_cast<std::size_t>(++places)];
+        scaled = magnitude * kExactPowersOfTen[static_cast<std::size_t>(++places)];
     if (scaled < kLeast || scaled >= kMost)
         return false;
     double whole = std::nearbyint(scaled);
@@ -340,7 +336,7 @@ bool ShortDecimalText(std::string_view text, double &value)
     if (digits == 0 || digits > 15)
         return false;
     const std::size_t places = point ? static_cast<std::size_t>(end - point - 1) : 0;
-    const double magnitude = static_cast<double>(whole) / kPowersOfTen[places];
+    const double magnitude = static_cast<double>(whole) / kExactPowersOfTen[places];
     value = negative ? -magnitude : magnitude;
     return true;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -27,6 +28,11 @@ double StrictNumber(std::string_view text);
 // not finite.
 std::string SingleToText(float value);
 std::string DoubleToText(double value);
+
+// The powers of ten that a double holds exactly, 10^0 to 10^22: a whole
+// number below 2^53 over one of them is the double nearest to that decimal.
+inline constexpr std::array<double, 23> kExactPowersOfTen { 1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7,
+    1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22 };
 
 // Rounds to 4 decimal places, a tie going to the even last digit. A value is
 // taken as the decimal of 15 significant digits that DoubleToText shows for
