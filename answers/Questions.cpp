@@ -40,6 +40,11 @@ std::string LoadUnit(rules::Units units)
     return std::string(calc::LoadUnit(units));
 }
 
+Column PassengersColumn()
+{
+    return Figure("passengers", "Passengers", "Maximum number of passengers", "");
+}
+
 // A run-time error of the rules, anywhere in a question, refuses it.
 template <class Answering> Answer Trapped(Answering answering)
 {
@@ -58,12 +63,6 @@ public:
         return { "type", "class", "truck", "area", "depth", "width" };
     }
 
-    Layout LayoutFor(
-        const Entries &entries, const std::vector<std::string> &batchColumns) const override
-    {
-        return { PassengerColumn(entries, batchColumns), false };
-    }
-
     std::vector<Column> Columns(rules::Units units, const Layout &layout) const override
     {
         std::vector<Column> columns {
@@ -71,8 +70,7 @@ public:
             Figure("min_rated_load", "Min. rated load", "Minimum rated load", LoadUnit(units)),
         };
         if (layout.passengers)
-            columns.push_back(
-                Figure("passengers", "Passengers", "Maximum number of passengers", ""));
+            columns.push_back(PassengersColumn());
         return columns;
     }
 
@@ -106,8 +104,9 @@ public:
         auto inBatch = [&](std::string_view name) {
             return std::find(batchColumns.begin(), batchColumns.end(), name) != batchColumns.end();
         };
-        return { PassengerColumn(entries, batchColumns),
-            entries.depth || entries.width || inBatch("depth") || inBatch("width") };
+        Layout layout = Question::LayoutFor(entries, batchColumns);
+        layout.side = entries.depth || entries.width || inBatch("depth") || inBatch("width");
+        return layout;
     }
 
     std::vector<Column> Columns(rules::Units units, const Layout &layout) const override
@@ -118,8 +117,7 @@ public:
             Figure("max_area", "Max. area", "Maximum inside net platform area", AreaUnit(units)),
         };
         if (layout.passengers)
-            columns.push_back(
-                Figure("passengers", "Passengers", "Maximum number of passengers", ""));
+            columns.push_back(PassengersColumn());
         if (layout.side) {
             columns.push_back(Word("found", "Found", "Side found"));
             if (imperial) {
@@ -158,8 +156,8 @@ public:
 private:
     // The found side, or nothing where no side is given or no area was found
     // to find it for (zero or negative).
-    static void AddSide(const Entries &entries, const rules::DimensionTexts &lists,
-        const calc::Run &area, Row &row)
+    static void AddSide(
+        const Entries &entries, const rules::DimensionTexts &lists, const calc::Run &area, Row &row)
     {
         const rules::Units units = entries.units;
         const bool imperial = units == rules::Units::Imperial;
@@ -204,17 +202,12 @@ public:
         return { "type", "class", "truck", "load", "area", "depth", "width" };
     }
 
-    Layout LayoutFor(
-        const Entries &entries, const std::vector<std::string> &batchColumns) const override
-    {
-        return { PassengerColumn(entries, batchColumns), false };
-    }
-
     std::vector<Column> Columns(rules::Units units, const Layout &layout) const override
     {
         const std::string area = AreaUnit(units);
         const std::string load = LoadUnit(units);
-        std::vector<Column> columns { Figure("rated_load", "Rated load", "Rated load (plated)", load),
+        std::vector<Column> columns {
+            Figure("rated_load", "Rated load", "Rated load (plated)", load),
             Figure("area", "Area", "Inside net platform area", area),
             Figure("min_rated_load", "Min. load", "Minimum rated load", load),
             Figure("load_margin", "Load margin", "Load margin", load),
@@ -224,10 +217,10 @@ public:
             Figure("area_margin", "Area margin", "Area margin", area),
             Figure("area_margin_pct", "Area margin", "Area margin / maximum area", "%"),
             Figure("max_area_allowance", "Max. area +5 %", "Maximum area with the 5 % allowance",
-                area) };
+                area),
+        };
         if (layout.passengers)
-            columns.push_back(
-                Figure("passengers", "Passengers", "Maximum number of passengers", ""));
+            columns.push_back(PassengersColumn());
         columns.push_back(Word("verdict", "Verdict", "Verdict"));
         return columns;
     }
@@ -263,6 +256,12 @@ const CheckQuestionType kCheck;
 
 } // namespace
 
+Layout Question::LayoutFor(
+    const Entries &entries, const std::vector<std::string> &batchColumns) const
+{
+    return { PassengerColumn(entries, batchColumns), false };
+}
+
 const Question &LoadQuestion()
 {
     return kLoad;
@@ -280,7 +279,8 @@ const Question &CheckQuestion()
 
 const Question *QuestionNamed(std::string_view name)
 {
-    for (const Question *question : std::initializer_list<const Question *> { &kLoad, &kArea, &kCheck }) {
+    for (const Question *question :
+        std::initializer_list<const Question *> { &kLoad, &kArea, &kCheck }) {
         if (question->Name() == name)
             return question;
     }

@@ -40,9 +40,10 @@ public:
     // The entries it reads for one car, which a line of a batch may give.
     virtual std::vector<std::string_view> EntryNames() const = 0;
     // The layout for the entries given; a batch's columns may change the
-    // type or give a side on any line.
+    // type or give a side on any line. The passenger count where the type
+    // may carry passengers, and no side.
     virtual Layout LayoutFor(
-        const Entries &entries, const std::vector<std::string> &batchColumns = {}) const = 0;
+        const Entries &entries, const std::vector<std::string> &batchColumns = {}) const;
     virtual std::vector<Column> Columns(rules::Units units, const Layout &layout) const = 0;
     // Refusal where the entries get no answer.
     virtual Answer AnswerFor(const Entries &entries, const Layout &layout) const = 0;
