@@ -213,6 +213,12 @@ int RunBatch(const CarCommand &command, const Request &request, const Streams &s
     std::string text;
     int status = kSuccess;
     auto failed = [&] { return !streams.out; };
+    // A line that gets no answer is said after the answers of those before it.
+    auto sayFailure = [&](const std::string &said) {
+        WriteOut(streams.out, text);
+        Say(streams.err, said);
+        status = WorseStatus(status, kBadInput);
+    };
     // Lines are answered a chunk at a time on other threads; the answers and
     // errors are written here, in the order of the lines. A chunk goes off
     // when it is full, or when the input has nothing more for now, so that
@@ -228,11 +234,7 @@ int RunBatch(const CarCommand &command, const Request &request, const Streams &s
             if (outcome.answer.skipped)
                 continue;
             if (!outcome.error.empty()) {
-                streams.out << text;
-                text.clear();
-                streams.out.flush();
-                Say(streams.err, outcome.error);
-                status = WorseStatus(status, kBadInput);
+                sayFailure(outcome.error);
                 continue;
             }
             const answers::LineAnswer &line = outcome.answer;
@@ -245,17 +247,15 @@ int RunBatch(const CarCommand &command, const Request &request, const Streams &s
                 continue;
             // Sheets are painted here, one at a time, in the order of the lines.
             const auto first = line.row.begin() + static_cast<std::ptrdiff_t>(line.answerFirst);
-            const answers::Answer answer { answers::Row(first,
-                                               first + static_cast<std::ptrdiff_t>(answerColumns.size())),
-                line.verdict, line.point };
+            const answers::Answer answer {
+                answers::Row(first, first + static_cast<std::ptrdiff_t>(answerColumns.size())),
+                line.verdict, line.point
+            };
             try {
                 hook({ question, line.entries, answerColumns, answer, outcome.line, line.id });
             } catch (const answers::Refusal &refusal) {
-                streams.out << text;
-                text.clear();
-                streams.out.flush();
-                Report(streams.err, "line " + std::to_string(outcome.line), refusal, line.entries);
-                status = WorseStatus(status, kBadInput);
+                sayFailure(
+                    ReportLine("line " + std::to_string(outcome.line), refusal, line.entries));
             }
         }
         streams.out << text;

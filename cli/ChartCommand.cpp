@@ -4,11 +4,11 @@
 
 #include "cli/Batch.h"
 #include "cli/Command.h"
-#include "report/OutputFile.h"
-
 #include "cli/Painting.h"
 
 #include "answers/Sheet.h"
+
+#include "report/OutputFile.h"
 
 namespace ratedload::cli {
 
@@ -83,7 +83,8 @@ public:
         for (const std::string &car : outputs.cars) {
             const answers::Entries checked = answers::CarOf(entries, car);
             try {
-                content.points.push_back(answers::Ask(answers::CheckQuestion(), checked).answer.point);
+                content.points.push_back(
+                    answers::Ask(answers::CheckQuestion(), checked).answer.point);
             } catch (const answers::Refusal &refusal) {
                 Report(streams.err, "--car " + car, refusal, checked);
                 return kBadInput;
@@ -94,32 +95,22 @@ public:
             cars.entries = entries;
             // The answers of the cars' checks are not shown: the picture is the answer.
             const Streams quiet { streams.in, Nowhere(), streams.err, streams.inputIsTerminal };
-            const int batch = RunBatch(CarCommandNamed("check"), cars, quiet,
-                [&](const Answered &answered) {
-                    answers::CheckChartKind(content, answered.entries);
-                    content.points.push_back(answered.answer.point);
-                });
+            const int batch
+                = RunBatch(CarCommandNamed("check"), cars, quiet, [&](const Answered &answered) {
+                      answers::CheckChartKind(content, answered.entries);
+                      content.points.push_back(answered.answer.point);
+                  });
             if (batch == kBadInput)
                 status = kBadInput;
         }
 
         if (outputs.svg)
-            Write("svg", *outputs.svg, { content, width, height, false }, streams);
+            PaintInto("svg", *outputs.svg, report::ChartRequest { content, width, height, false },
+                streams.out);
         if (outputs.png)
-            Write("png", *outputs.png, { content, width, height, true }, streams);
+            PaintInto("png", *outputs.png, report::ChartRequest { content, width, height, true },
+                streams.out);
         return status;
-    }
-
-private:
-    static void Write(std::string_view option, const std::string &path,
-        const report::ChartRequest &chart, const Streams &streams)
-    {
-        const std::string picture = Painted(option, chart);
-        try {
-            report::WriteOutputFile(path, picture, streams.out);
-        } catch (const report::OutputFileError &error) {
-            answers::Refuse(option, error.what());
-        }
     }
 };
 

@@ -138,6 +138,13 @@ const CarCommand &CarCommandNamed(std::string_view name)
     return dynamic_cast<const CarCommand &>(*CommandNamed(name));
 }
 
+void WriteOut(std::ostream &out, std::string &text)
+{
+    out << text;
+    text.clear();
+    out.flush();
+}
+
 void Say(std::ostream &err, const std::string &text)
 {
     err << "ratedload-cli: " << text << '\n';

@@ -105,6 +105,10 @@ std::vector<const Command *> Commands();
 const Command *CommandNamed(std::string_view name);
 const CarCommand &CarCommandNamed(std::string_view name);
 
+// Writes the answers kept in `text`, and empties it, so that a line said on
+// standard error next comes after them.
+void WriteOut(std::ostream &out, std::string &text);
+
 // Reports a refusal as one line: "ratedload-cli: WHERE: --FIELD: REASON";
 // an overflow names the numbers given ("--area 1e20, --truck 5: ..."), the
 // entry named `series` (the rows of a table) with its plural name.

@@ -4,6 +4,7 @@
 #include "answers/Refusal.h"
 
 #include "report/Client.h"
+#include "report/OutputFile.h"
 
 #include <climits>
 #include <unistd.h>
@@ -33,12 +34,19 @@ report::Painter &ThePainter()
 
 } // namespace
 
-std::string Painted(std::string_view option, const report::Request &request)
+void PaintInto(std::string_view option, const std::string &path, const report::Request &request,
+    std::ostream &standardOutput)
 {
+    std::string picture;
     try {
-        return ThePainter().Paint(request);
+        picture = ThePainter().Paint(request);
     } catch (const report::PaintError &error) {
         answers::Refuse(error.field().empty() ? option : error.field(), error.what());
+    }
+    try {
+        report::WriteOutputFile(path, picture, standardOutput);
+    } catch (const report::OutputFileError &error) {
+        answers::Refuse(option, error.what());
     }
 }
 

@@ -4,13 +4,13 @@
 // check, the verdict, with the chart of this car. Every figure is the
 // answer's or calc's own text.
 
-#include "report/OutputFile.h"
 #include "cli/Painting.h"
 #include "cli/Sheets.h"
 
 #include "answers/Sheet.h"
 #include "answers/Text.h"
 
+#include "report/OutputFile.h"
 
 #include <filesystem>
 #include <memory>
@@ -84,12 +84,7 @@ public:
             title.car = request_.outputs.cars.front();
         const answers::Sheet sheet = answers::SheetOf(
             answered.question, answered.entries, answered.columns, answered.answer, title);
-        const std::string pdf = Painted(option, sheet);
-        try {
-            report::WriteOutputFile(path, pdf, standardOutput_);
-        } catch (const report::OutputFileError &error) {
-            answers::Refuse(option, error.what());
-        }
+        PaintInto(option, path, sheet, standardOutput_);
     }
 
 private:
@@ -168,7 +163,8 @@ public:
                   { "car", !outputs.cars.empty() }, { "inspector", bool(outputs.inspector) } };
         for (const auto &[name, given] : details) {
             if (given && !asked)
-                answers::Refuse(name, "is for a sheet; give --sheet FILE (--sheet-dir DIR with --batch)");
+                answers::Refuse(
+                    name, "is for a sheet; give --sheet FILE (--sheet-dir DIR with --batch)");
         }
         if (!asked)
             return {};

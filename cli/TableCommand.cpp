@@ -52,9 +52,7 @@ public:
                     Report(streams.err, "", refusal, row);
                     return kBadInput;
                 }
-                streams.out << text;
-                text.clear();
-                streams.out.flush();
+                WriteOut(streams.out, text);
                 Report(streams.err, "--" + std::string(series) + " " + table->Values()[i], refusal,
                     row, entry);
                 anyBad = true;
