@@ -88,6 +88,55 @@ char NamedSeparator(std::string_view line)
         : 0;
 }
 
+// The lines of one record, gathered a line at a time: a quoted cell may go
+// on over line breaks. Why they are no record, where they are none.
+class Gathering {
+public:
+    enum class Step { More, Record, Failed };
+
+    explicit Gathering(char separator)
+        : separator_(separator)
+    {
+    }
+
+    // Adds the next line, without its LF.
+    Step Add(std::string_view line)
+    {
+        if (line.size() > kLongestRecord)
+            return Fail("a line longer than " + std::to_string(kLongestRecord) + " bytes");
+        const LineScan scan = ScanLine(line, separator_, quoted_);
+        // A CR alone would end the record there, and the rest of the line
+        // would pass for a car of the same line.
+        if (scan.crAlone)
+            return Fail("a CR alone inside the line, outside quotes; the lines of CSV end with LF "
+                        "or CR LF");
+        text_.append(line);
+        text_ += '\n';
+        quoted_ = scan.continues;
+        if (!quoted_)
+            return Step::Record;
+        if (text_.size() > kLongestRecord)
+            return Fail(kNotClosed);
+        return Step::More;
+    }
+
+    // The lines so far, with an LF after each.
+    std::string TakeText() { return std::exchange(text_, {}); }
+    const std::string &Error() const { return error_; }
+
+private:
+    Step Fail(std::string error)
+    {
+        error_ = std::move(error);
+        return Step::Failed;
+    }
+
+    char separator_;
+    bool quoted_ = false;
+    std::string text_;
+    std::string error_;
+};
+
 } // namespace
 
 struct CsvParser::State {
@@ -167,21 +216,28 @@ void CsvParser::Parse(const CsvLines &lines, std::vector<CsvRecord> &records)
     std::size_t start = text.find('\n') + 1;
     long long number = lines.line + 1;
     while (start < text.size()) {
-        CsvLines again { number, {}, {} };
-        bool quoted = false;
-        do {
-            const std::size_t end = text.find('\n', start);
-            const std::string_view line(text.data() + start, end - start);
-            const LineScan scan = ScanLine(line, state.separator, quoted);
-            again.text.append(line);
-            again.text += '\n';
-            quoted = scan.continues;
-            start = end + 1;
+        Gathering gathering(state.separator);
+        Gathering::Step step = Gathering::Step::More;
+        std::size_t next = start;
+        long long count = 0;
+        while (step == Gathering::Step::More && next < text.size()) {
+            const std::size_t end = text.find('\n', next);
+            step = gathering.Add(std::string_view(text.data() + next, end - next));
+            next = end + 1;
+            ++count;
+        }
+        if (step == Gathering::Step::Failed) {
+            // Said for its first line, as the reader says it; the others again.
+            records.push_back({ number, {}, gathering.Error() });
+            start = text.find('\n', start) + 1;
             ++number;
-        } while (quoted && start < text.size());
-        if (again.text.find_first_not_of(" \t\r\n") == std::string::npos)
             continue;
-        Parse(again, records);
+        }
+        CsvLines again { number, gathering.TakeText(), {} };
+        start = next;
+        number += count;
+        if (again.text.find_first_not_of(" \t\r\n") != std::string::npos)
+            Parse(again, records);
     }
 }
 
@@ -314,13 +370,12 @@ void CsvReader::Fail(CsvLines &lines, const std::string &error)
     for (auto line = pending_.rbegin(); line != pending_.rend(); ++line)
         replay_.push_front(std::move(*line));
     pending_.clear();
-    pendingBytes_ = 0;
 }
 
 bool CsvReader::NextLines(CsvLines &lines)
 {
     lines = {};
-    bool quoted = false;
+    Gathering gathering(separator_);
     while (true) {
         Line line;
         if (!TakeLine(line)) {
@@ -336,35 +391,17 @@ bool CsvReader::NextLines(CsvLines &lines)
             if (!separatorChosen_ && ChooseSeparator(line))
                 continue;
             lines.line = line.number;
+            gathering = Gathering(separator_);
         }
-        if (line.text.size() > kLongestRecord) {
-            pending_.push_back(std::move(line));
-            Fail(lines, "a line longer than " + std::to_string(kLongestRecord) + " bytes");
-            return true;
-        }
-        const LineScan scan = ScanLine(line.text, separator_, quoted);
-        // A CR alone would end the record there, and the rest of the line
-        // would pass for a car of the same line.
-        if (scan.crAlone) {
-            pending_.push_back(std::move(line));
-            Fail(lines, "a CR alone inside the line, outside quotes; the lines of CSV end with LF "
-                        "or CR LF");
-            return true;
-        }
-        pendingBytes_ += line.text.size() + 1;
+        const Gathering::Step step = gathering.Add(line.text);
         pending_.push_back(std::move(line));
-        quoted = scan.continues;
-        if (!quoted) {
-            for (const Line &part : pending_) {
-                lines.text += part.text;
-                lines.text += '\n';
-            }
-            pending_.clear();
-            pendingBytes_ = 0;
+        if (step == Gathering::Step::Failed) {
+            Fail(lines, gathering.Error());
             return true;
         }
-        if (pendingBytes_ > kLongestRecord) {
-            Fail(lines, kNotClosed);
+        if (step == Gathering::Step::Record) {
+            lines.text = gathering.TakeText();
+            pending_.clear();
             return true;
         }
     }

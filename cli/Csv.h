@@ -98,7 +98,6 @@ private:
 
     std::istream &in_;
     std::deque<Line> pending_; // the lines of the record being read
-    std::size_t pendingBytes_ = 0;
     std::deque<Line> replay_; // lines to read again after a record failed
     std::unique_ptr<char[]> piece_;
     std::unique_ptr<CsvParser> parser_; // for Next

@@ -70,6 +70,9 @@ INSTANTIATE_TEST_SUITE_P(Csv, CsvReaderTest, testing::Values(
     // A CR alone is an error of its line; the lines after it keep their numbers.
     CsvRow{"CrAloneInsideALine", "a,b\n1,2\r3,4\n5,6\n", "1:a|b\n2!a CR alone\n3:5|6\n", ',',
         ""},
+    // Read again after the record it was in failed, too.
+    CsvRow{"CrAloneInALineReadAgain", "a,b\n\"1\"x,\"2\n3,4\r5,\"6\"\n7,8\n",
+        "1:a|b\n2!text after\n3!a CR alone\n4:7|8\n", ',', ""},
     CsvRow{"CrInsideQuotes", "a,b\n\"1\r2\",3\n", "1:a|b\n2:1\r2|3\n", ',', ""},
     CsvRow{"SepLine", "sep=;\na;b\n1,5;2\n", "2:a|b\n3:1,5|2\n", ';', ""},
     CsvRow{"SepLineQuoted", "\"sep=,\"\r\na;b,c\n", "2:a;b|c\n", ',', ""},
