@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "report/Client.h"
 
+#include "report/OutputFile.h"
+
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
@@ -21,7 +23,7 @@ constexpr const char *kProgram = "ratedload-report";
 
 // Writes every byte to a pipe whose reader may have gone: a SIGPIPE is held
 // back and taken, so that the caller is told with EPIPE rather than ended.
-bool WriteAll(int fd, std::string_view bytes)
+bool WriteToPipe(int fd, std::string_view bytes)
 {
     sigset_t pipe;
     sigset_t old;
@@ -31,23 +33,22 @@ bool WriteAll(int fd, std::string_view bytes)
     sigset_t pending;
     sigpending(&pending);
     const bool pendingBefore = sigismember(&pending, SIGPIPE);
-    bool ok = true;
-    while (!bytes.empty()) {
-        const ssize_t written = write(fd, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written < 0) {
-            ok = false;
-            break;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    if (!ok && errno == EPIPE && !pendingBefore) {
+    const int error = WriteAll(fd, bytes);
+    if (error == EPIPE && !pendingBefore) {
         const timespec none {};
         sigtimedwait(&pipe, nullptr, &none);
     }
     pthread_sigmask(SIG_SETMASK, &old, nullptr);
-    return ok;
+    return error == 0;
+}
+
+// Waits for the program to end; its status.
+int Reap(pid_t pid)
+{
+    int status = 0;
+    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    return status;
 }
 
 } // namespace
@@ -82,11 +83,8 @@ Painter::~Painter()
         close(to_);
     if (from_ >= 0)
         close(from_);
-    if (pid_ > 0) {
-        int status = 0;
-        while (waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
-        }
-    }
+    if (pid_ > 0)
+        Reap(pid_);
 }
 
 void Painter::Start()
@@ -127,9 +125,7 @@ void Painter::Ended()
     close(to_);
     close(from_);
     to_ = from_ = -1;
-    int status = 0;
-    while (waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
-    }
+    const int status = Reap(pid_);
     pid_ = -1;
     const std::string how = WIFSIGNALED(status)
         ? "with signal " + std::to_string(WTERMSIG(status))
@@ -139,7 +135,7 @@ void Painter::Ended()
 
 void Painter::Send(const std::string &text)
 {
-    if (!WriteAll(to_, text))
+    if (!WriteToPipe(to_, text))
         Ended();
 }
 

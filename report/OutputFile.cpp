@@ -19,21 +19,6 @@ namespace {
     throw OutputFileError("cannot write '" + path + "': " + std::strerror(error));
 }
 
-// Every byte, through short writes and interruptions; the error, or 0.
-int WriteAll(int fd, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const ssize_t written = write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return errno;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return 0;
-}
-
 // The mode of a new file: what the umask leaves of rw-rw-rw-.
 mode_t NewFileMode()
 {
@@ -83,6 +68,20 @@ void ReplaceFile(
 }
 
 } // namespace
+
+int WriteAll(int fd, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t written = write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return 0;
+}
 
 bool IsStandardOutput(std::string_view path)
 {

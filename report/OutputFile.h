@@ -26,6 +26,10 @@ public:
 // OutputFileError for a folder and for every write, flush or close that fails.
 void WriteOutputFile(const std::string &path, std::string_view bytes, std::ostream &standardOutput);
 
+// Writes every byte to `fd`, through short writes and interruptions: 0, or
+// the error.
+int WriteAll(int fd, std::string_view bytes);
+
 // Whether a path names standard output.
 bool IsStandardOutput(std::string_view path);
 
