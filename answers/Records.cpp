@@ -93,6 +93,13 @@ std::string Heading(const Column &column)
     return column.unit.empty() ? column.title : column.title + " (" + column.unit + ")";
 }
 
+// A byte that a JSON string holds as it is: ASCII, neither a control
+// character nor a quote or backslash.
+bool IsPlainJsonByte(unsigned char byte)
+{
+    return byte >= 0x20 && byte < 0x80 && byte != '"' && byte != '\\';
+}
+
 } // namespace
 
 // A JSON string: quotes, backslashes and control characters escaped, bytes
@@ -103,6 +110,14 @@ void AppendJsonString(std::string &out, std::string_view text)
     out += '"';
     std::size_t i = 0;
     while (i < text.size()) {
+        // Most bytes stand as they are, and go in together.
+        std::size_t plain = i;
+        while (plain < text.size() && IsPlainJsonByte(static_cast<unsigned char>(text[plain])))
+            ++plain;
+        out.append(text.data() + i, plain - i);
+        i = plain;
+        if (i == text.size())
+            break;
         const auto byte = static_cast<unsigned char>(text[i]);
         if (byte >= 0x80) {
             const std::size_t length = Utf8Length(text.substr(i));
@@ -124,12 +139,10 @@ void AppendJsonString(std::string &out, std::string_view text)
             out += "\\t";
         } else if (byte == '\r') {
             out += "\\r";
-        } else if (byte < 0x20) {
+        } else {
             out += "\\u00";
             out += kHex[byte >> 4];
             out += kHex[byte & 0xf];
-        } else {
-            out += static_cast<char>(byte);
         }
         ++i;
     }
