@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 #include <future>
+#include <memory>
 #include <mutex>
 #include <ostream>
 #include <string>
@@ -113,14 +114,69 @@ private:
     bool stopping_ = false;
 };
 
-// What became of one line, as the batch writes it: an answer's record in
-// the format of the output (its row for text, whose columns are aligned
-// here), or the line that says why there is none.
+// The records of a chunk of lines, as the reader found them: their lines
+// one after another, and where each record ends.
+struct Lines {
+    struct Record {
+        long long line = 0;
+        std::size_t end = 0;
+        std::string error; // why the lines are no record
+    };
+    std::string text;
+    std::vector<Record> records;
+
+    void Add(const CsvLines &lines)
+    {
+        text += lines.text;
+        records.push_back({ lines.line, text.size(), lines.error });
+    }
+};
+
+// What became of one line, as the batch writes it: where its record ends in
+// the chunk's records (csv and json), or the line that says why there is
+// none. The answer itself is kept only where the text table or a hook needs it.
 struct Outcome {
     long long line = 0;
-    answers::LineAnswer answer;
-    std::string record;
+    bool skipped = false; // an all-empty line
+    int status = kSuccess; // of the verdict
+    std::size_t recordEnd = 0;
     std::string error; // the whole line said on standard error
+    std::unique_ptr<answers::LineAnswer> kept;
+};
+
+// What became of the lines of a chunk: the records of its answers one
+// after another, in the format of the output, and each line's outcome. Made
+// whole on the thread that answers the chunk, so that the thread that
+// writes it frees one block rather than the pieces of every answer.
+struct AnsweredLines {
+    std::string records;
+    std::vector<Outcome> outcomes;
+};
+
+// Buffers for the records of chunks, handed back once written: the records
+// of a chunk go into memory already in use, rather than into pages mapped
+// afresh for a block that size and unmapped again after it.
+class Buffers {
+public:
+    std::string Take()
+    {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        if (free_.empty())
+            return {};
+        std::string buffer = std::move(free_.back());
+        free_.pop_back();
+        return buffer;
+    }
+    void Give(std::string buffer)
+    {
+        buffer.clear();
+        const std::lock_guard<std::mutex> lock(mutex_);
+        free_.push_back(std::move(buffer));
+    }
+
+private:
+    std::mutex mutex_;
+    std::vector<std::string> free_;
 };
 
 // How the lines of a chunk are answered, on another thread.
@@ -129,6 +185,7 @@ struct Answering {
     answers::Format format;
     char separator;
     bool hooked; // each answer goes on to a hook too (a sheet per car)
+    Buffers &buffers;
 };
 
 void SayNotice(CsvReader &reader, const Streams &streams)
@@ -137,41 +194,48 @@ void SayNotice(CsvReader &reader, const Streams &streams)
         Say(streams.err, notice);
 }
 
-Outcome AnswerLine(const Answering &answering, const CsvRecord &record)
+Outcome AnswerLine(const Answering &answering, const CsvRecord &record, std::string &records)
 {
     Outcome outcome;
     outcome.line = record.line;
-    const std::string where = "line " + std::to_string(record.line);
     if (!record.error.empty()) {
-        outcome.error = where + ": " + record.error;
-        return outcome;
+        outcome.error = "line " + std::to_string(record.line) + ": " + record.error;
+    } else if (answers::LineAnswer answer = answering.batch.Answer(record.line, record.cells);
+               answer.refusal) {
+        outcome.error
+            = ReportLine("line " + std::to_string(record.line), *answer.refusal, answer.entries);
+    } else {
+        outcome.skipped = answer.skipped;
+        outcome.status = StatusOf({ {}, answer.verdict, answer.point });
+        if (answering.format != answers::Format::Text && !answer.skipped)
+            answers::AppendRecord(records, answering.format, answering.batch.Columns(), answer.row);
+        if (answering.format == answers::Format::Text || answering.hooked)
+            outcome.kept = std::make_unique<answers::LineAnswer>(std::move(answer));
     }
-    outcome.answer = answering.batch.Answer(record.line, record.cells);
-    if (outcome.answer.refusal) {
-        outcome.error = ReportLine(where, *outcome.answer.refusal, outcome.answer.entries);
-    } else if (answering.format != answers::Format::Text) {
-        outcome.record.reserve(256);
-        answers::AppendRecord(
-            outcome.record, answering.format, answering.batch.Columns(), outcome.answer.row);
-        if (!answering.hooked)
-            outcome.answer.row.clear();
-    }
+    outcome.recordEnd = records.size();
     return outcome;
 }
 
-std::vector<Outcome> AnswerChunk(const Answering &answering, const std::vector<CsvLines> &chunk)
+AnsweredLines AnswerChunk(const Answering &answering, const Lines &chunk)
 {
     CsvParser parser(answering.separator);
     std::vector<CsvRecord> records;
-    std::vector<Outcome> outcomes;
-    outcomes.reserve(chunk.size());
-    for (const CsvLines &lines : chunk) {
+    AnsweredLines answered;
+    answered.records = answering.buffers.Take();
+    answered.outcomes.reserve(chunk.records.size());
+    std::size_t start = 0;
+    for (const Lines::Record &lines : chunk.records) {
         records.clear();
-        parser.Parse(lines, records);
+        if (lines.error.empty())
+            parser.Parse(lines.line,
+                std::string_view(chunk.text).substr(start, lines.end - start), records);
+        else
+            records.push_back({ lines.line, {}, lines.error });
+        start = lines.end;
         for (const CsvRecord &record : records)
-            outcomes.push_back(AnswerLine(answering, record));
+            answered.outcomes.push_back(AnswerLine(answering, record, answered.records));
     }
-    return outcomes;
+    return answered;
 }
 
 } // namespace
@@ -223,26 +287,35 @@ int RunBatch(const CarCommand &command, const Request &request, const Streams &s
     // errors are written here, in the order of the lines. A chunk goes off
     // when it is full, or when the input has nothing more for now, so that
     // lines fed one by one are answered one by one.
-    std::deque<std::future<std::vector<Outcome>>> pending;
-    Workers<std::vector<Outcome>> workers;
+    Buffers buffers;
+    std::deque<std::future<AnsweredLines>> pending;
+    Workers<AnsweredLines> workers;
     auto writeFirst = [&] {
-        const std::vector<Outcome> outcomes = pending.front().get();
+        AnsweredLines answered = pending.front().get();
         pending.pop_front();
-        for (const Outcome &outcome : outcomes) {
+        std::size_t recordStart = 0;
+        for (const Outcome &outcome : answered.outcomes) {
             if (failed())
                 return;
-            if (outcome.answer.skipped)
+            const std::string_view record = std::string_view(answered.records)
+                                                .substr(recordStart, outcome.recordEnd - recordStart);
+            recordStart = outcome.recordEnd;
+            if (outcome.skipped)
                 continue;
             if (!outcome.error.empty()) {
                 sayFailure(outcome.error);
                 continue;
             }
-            const answers::LineAnswer &line = outcome.answer;
-            status = WorseStatus(status, StatusOf({ {}, line.verdict, line.point }));
+            status = WorseStatus(status, outcome.status);
+            if (!outcome.kept) {
+                writer.Put(record, text);
+                continue;
+            }
+            const answers::LineAnswer &line = *outcome.kept;
             if (request.format == answers::Format::Text)
                 writer.Write(line.row, text);
             else
-                writer.Put(outcome.record, text);
+                writer.Put(record, text);
             if (!hook)
                 continue;
             // Sheets are painted here, one at a time, in the order of the lines.
@@ -260,19 +333,20 @@ int RunBatch(const CarCommand &command, const Request &request, const Streams &s
         }
         streams.out << text;
         text.clear();
+        buffers.Give(std::move(answered.records));
     };
-    const Answering answering { *batch, request.format, reader.Separator(), bool(hook) };
-    std::vector<CsvLines> chunk;
+    const Answering answering { *batch, request.format, reader.Separator(), bool(hook), buffers };
+    Lines chunk;
     CsvLines lines;
     bool more = true;
     while (more && !failed()) {
         more = reader.NextLines(lines);
         SayNotice(reader, streams);
         if (more)
-            chunk.push_back(std::move(lines));
+            chunk.Add(lines);
         const bool waiting = !more || reader.WouldWait();
-        if (chunk.size() >= kChunk || (waiting && !chunk.empty())) {
-            std::packaged_task<std::vector<Outcome>()> task(
+        if (chunk.records.size() >= kChunk || (waiting && !chunk.records.empty())) {
+            std::packaged_task<AnsweredLines()> task(
                 [&answering, chunk = std::move(chunk)] { return AnswerChunk(answering, chunk); });
             pending.push_back(task.get_future());
             // With nothing else to do meanwhile, a chunk is answered here.
@@ -280,7 +354,7 @@ int RunBatch(const CarCommand &command, const Request &request, const Streams &s
                 task();
             else
                 workers.Take(std::move(task));
-            chunk.clear();
+            chunk = {};
         }
         while (pending.size() > kChunksAhead || (waiting && !pending.empty()))
             writeFirst();

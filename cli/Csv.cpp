@@ -184,17 +184,20 @@ CsvParser::~CsvParser() = default;
 
 void CsvParser::Parse(const CsvLines &lines, std::vector<CsvRecord> &records)
 {
-    if (!lines.error.empty()) {
+    if (!lines.error.empty())
         records.push_back({ lines.line, {}, lines.error });
-        return;
-    }
+    else
+        Parse(lines.line, lines.text, records);
+}
+
+void CsvParser::Parse(long long line, std::string_view text, std::vector<CsvRecord> &records)
+{
     State &state = *state_;
-    const std::string &text = lines.text;
     const std::size_t read
         = csv_parse(&state.csv, text.data(), text.size(), State::Cell, State::End, &state);
     if (read == text.size() && state.ended) {
         const std::size_t count = state.cells.size();
-        records.push_back({ lines.line, std::move(state.cells), {} });
+        records.push_back({ line, std::move(state.cells), {} });
         state.cells.clear();
         state.cells.reserve(count);
         state.ended = false;
@@ -202,19 +205,19 @@ void CsvParser::Parse(const CsvLines &lines, std::vector<CsvRecord> &records)
     }
     // Said for the first line; the line and column where it failed.
     const std::size_t lineStart = read == 0 ? 0 : text.rfind('\n', read - 1) + 1;
-    const long long failed = lines.line + std::count(text.begin(), text.begin() + lineStart, '\n');
-    const std::string column = (failed == lines.line ? std::string()
+    const long long failed = line + std::count(text.begin(), text.begin() + lineStart, '\n');
+    const std::string column = (failed == line ? std::string()
                                                      : "line " + std::to_string(failed) + ", ")
         + "column " + std::to_string(read - lineStart + 1);
     std::string error = read == text.size() ? kNotClosed
         : state.InQuotes() ? "text after the closing quote of a cell, at " + column
                            : "a quote inside a cell that does not begin with one, at " + column
                 + " (write the cell in quotes, with \"\" for each quote in it)";
-    records.push_back({ lines.line, {}, std::move(error) });
+    records.push_back({ line, {}, std::move(error) });
     state.Reset();
     // The lines after the first, read again as records of their own.
     std::size_t start = text.find('\n') + 1;
-    long long number = lines.line + 1;
+    long long number = line + 1;
     while (start < text.size()) {
         Gathering gathering(state.separator);
         Gathering::Step step = Gathering::Step::More;
@@ -233,11 +236,12 @@ void CsvParser::Parse(const CsvLines &lines, std::vector<CsvRecord> &records)
             ++number;
             continue;
         }
-        CsvLines again { number, gathering.TakeText(), {} };
+        const std::string again = gathering.TakeText();
+        const long long first = number;
         start = next;
         number += count;
-        if (again.text.find_first_not_of(" \t\r\n") != std::string::npos)
-            Parse(again, records);
+        if (again.find_first_not_of(" \t\r\n") != std::string::npos)
+            Parse(first, again, records);
     }
 }
 

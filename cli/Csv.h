@@ -51,6 +51,9 @@ public:
 
     // The records of the lines: one, or more where they fail.
     void Parse(const CsvLines &lines, std::vector<CsvRecord> &records);
+    // The same for the text of lines that are a record as read, the first
+    // of them numbered `line`.
+    void Parse(long long line, std::string_view text, std::vector<CsvRecord> &records);
 
 private:
     struct State;
