@@ -341,12 +341,30 @@ bool ShortDecimalText(std::string_view text, double &value)
     return true;
 }
 
+// The entries of the lists are most often a few digits alone ("0", "7",
+// "11"), read at once.
+bool FewDigits(std::string_view text, double &value)
+{
+    constexpr std::size_t kMost = 9;
+    if (text.empty() || text.size() > kMost)
+        return false;
+    std::uint32_t whole = 0;
+    for (char c : text) {
+        const auto digit = static_cast<unsigned>(c - '0');
+        if (digit >= 10)
+            return false;
+        whole = whole * 10 + digit;
+    }
+    value = whole;
+    return true;
+}
+
 } // namespace
 
 double ReadNumber(std::string_view text)
 {
     double value = 0.0;
-    if (ShortDecimalText(text, value))
+    if (FewDigits(text, value) || ShortDecimalText(text, value))
         return value;
     // Most other texts are a plain number too, which from_chars reads as it stands.
     const bool plain = !text.empty() && text.front() != '+'
