@@ -40,6 +40,11 @@ struct LineScan {
 LineScan ScanLine(std::string_view text, char separator, bool quoted)
 {
     LineScan scan;
+    // Most lines hold no quote, and no CR but the one that ends them.
+    const std::size_t cr = text.find('\r');
+    if (!quoted && text.find('"') == std::string_view::npos
+        && (cr == std::string_view::npos || cr + 1 == text.size()))
+        return scan;
     Scan state = quoted ? Scan::Quoted : Scan::CellStart;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
@@ -137,6 +142,28 @@ private:
     std::string error_;
 };
 
+// The cells of a record of one line without quotes, as libcsv reads them:
+// split at the separator, blanks and tabs around each cell dropped.
+std::vector<std::string> PlainCells(std::string_view text, char separator)
+{
+    text.remove_suffix(1); // the LF
+    if (!text.empty() && text.back() == '\r')
+        text.remove_suffix(1);
+    std::vector<std::string> cells;
+    while (true) {
+        const std::size_t end = std::min(text.find(separator), text.size());
+        std::string_view cell = text.substr(0, end);
+        const std::size_t first = cell.find_first_not_of(" \t");
+        cell = first == std::string_view::npos
+            ? std::string_view()
+            : cell.substr(first, cell.find_last_not_of(" \t") - first + 1);
+        cells.emplace_back(cell);
+        if (end == text.size())
+            return cells;
+        text.remove_prefix(end + 1);
+    }
+}
+
 } // namespace
 
 struct CsvParser::State {
@@ -193,6 +220,13 @@ void CsvParser::Parse(const CsvLines &lines, std::vector<CsvRecord> &records)
 void CsvParser::Parse(long long line, std::string_view text, std::vector<CsvRecord> &records)
 {
     State &state = *state_;
+    // A line without quotes needs no parser; a tab, a blank to libcsv, is
+    // left to it as a separator.
+    if (state.separator != '\t' && text.find('"') == std::string_view::npos
+        && text.find('\n') == text.size() - 1) {
+        records.push_back({ line, PlainCells(text, state.separator), {} });
+        return;
+    }
     const std::size_t read
         = csv_parse(&state.csv, text.data(), text.size(), State::Cell, State::End, &state);
     if (read == text.size() && state.ended) {

@@ -7,8 +7,10 @@
 
 #include "answers/Refusal.h"
 
+#include <csv.h>
 #include <gtest/gtest.h>
 
+#include <random>
 #include <sstream>
 
 namespace ratedload::cli {
@@ -25,6 +27,49 @@ TEST(CsvTest, SplitsFieldsPlainAndQuoted)
     EXPECT_EQ(SplitCsvLine(""), (Fields { "" }));
     EXPECT_THROW(SplitCsvLine("\"open,1"), answers::Refusal);
     EXPECT_THROW(SplitCsvLine("\"closed\"x,1"), answers::Refusal);
+}
+
+// The cells that libcsv itself makes of a record.
+std::vector<std::string> LibcsvCells(const std::string &text, char separator)
+{
+    csv_parser parser {};
+    csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI);
+    csv_set_delim(&parser, static_cast<unsigned char>(separator));
+    std::vector<std::string> cells;
+    auto cell = [](void *text, std::size_t size, void *data) {
+        static_cast<std::vector<std::string> *>(data)->emplace_back(
+            text ? static_cast<const char *>(text) : "", text ? size : 0);
+    };
+    csv_parse(&parser, text.data(), text.size(), cell, nullptr, &cells);
+    csv_fini(&parser, cell, nullptr, &cells);
+    csv_free(&parser);
+    return cells;
+}
+
+// Lines without quotes are split without libcsv: into the same cells.
+TEST(CsvTest, LinesWithoutQuotesGetTheCellsLibcsvGives)
+{
+    std::mt19937 random(7);
+    const std::string bytes = "ab7 \t.-,;|\xC3\xA9";
+    for (char separator : { ',', ';', '|' }) {
+        CsvParser parser(separator);
+        for (int i = 0; i < 3000; ++i) {
+            std::string line;
+            const int length = std::uniform_int_distribution<int>(0, 12)(random);
+            for (int j = 0; j < length; ++j)
+                line += bytes[std::uniform_int_distribution<std::size_t>(0, bytes.size() - 1)(random)];
+            if (random() % 3 == 0)
+                line += '\r';
+            line += '\n';
+            if (line.find_first_not_of(" \t\r\n") == std::string::npos)
+                continue; // no record: the reader passes over blank lines
+            std::vector<CsvRecord> records;
+            parser.Parse(1, line, records);
+            ASSERT_EQ(records.size(), 1u);
+            EXPECT_EQ(records[0].cells, LibcsvCells(line, separator))
+                << separator << " '" << line << "'";
+        }
+    }
 }
 
 struct CsvRow {
