@@ -230,21 +230,31 @@ public:
         return Trapped([&] {
             const calc::RatedLoadEntries platform = RatedLoadEntriesOf(entries);
             const calc::MaximumAreaEntries plated = MaximumAreaEntriesOf(entries);
-            const calc::CheckAnswers check = calc::Check(platform, plated);
+            calc::CheckAnswers check = calc::Check(platform, plated);
             StopAtEnd(check.required, entries);
             StopAtEnd(check.permitted, entries);
             if (check.error)
                 throw Refusal(Refusal::Kind::Overflow, "", *check.error);
             Answer answer;
-            answer.row = { AsWritten(plated.loadText), check.area, check.minimumLoad,
-                check.loadMargin, check.loadMarginPercent, check.maximumArea, check.areaCompared,
-                check.areaMargin, check.areaMarginPercent, check.maximumWithAllowance };
-            if (layout.passengers)
-                answer.row.push_back(check.passengers);
-            answer.row.emplace_back(calc::VerdictText(check.verdict));
             answer.verdict = check.verdict;
             answer.point = { rules::ReadNumber(check.area), rules::ReadNumber(plated.loadText),
                 MarkOf(check.verdict) };
+            // The figures are moved into the row, which has room for them all.
+            Row &row = answer.row;
+            row.reserve(12);
+            row.emplace_back(AsWritten(plated.loadText));
+            row.emplace_back(std::move(check.area));
+            row.emplace_back(std::move(check.minimumLoad));
+            row.emplace_back(std::move(check.loadMargin));
+            row.push_back(std::move(check.loadMarginPercent));
+            row.emplace_back(std::move(check.maximumArea));
+            row.emplace_back(std::move(check.areaCompared));
+            row.emplace_back(std::move(check.areaMargin));
+            row.push_back(std::move(check.areaMarginPercent));
+            row.emplace_back(std::move(check.maximumWithAllowance));
+            if (layout.passengers)
+                row.push_back(std::move(check.passengers));
+            row.emplace_back(calc::VerdictText(check.verdict));
             return answer;
         });
     }
