@@ -267,7 +267,8 @@ template <class Number> Significant SignificantDigits(Number value, int count)
 }
 
 // The general form of printf's %G: fixed from 1E-04 to below 10^count,
-// exponent form with at least two exponent digits outside.
+// exponent form with at least two exponent digits outside. Written into a
+// buffer first, so that the text is made once.
 template <class Number> std::string ToText(Number value, int count)
 {
     if (value == 0)
@@ -277,36 +278,39 @@ template <class Number> std::string ToText(Number value, int count)
     const Significant significant = SignificantDigits(value, count);
     const std::string_view digits = significant.Digits();
     const int exponent = significant.exponent;
-    std::string text;
+    // The sign, 24 digits, a point, 4 zeros after it or an exponent of 3 digits.
+    std::array<char, 40> buffer {};
+    char *out = buffer.data();
+    auto put = [&out](std::string_view text) { out = std::copy(text.begin(), text.end(), out); };
     if (significant.negative)
-        text += '-';
+        *out++ = '-';
     if (exponent < -4 || exponent >= count) {
-        text += digits.front();
+        *out++ = digits.front();
         if (digits.size() > 1) {
-            text += '.';
-            text += digits.substr(1);
+            *out++ = '.';
+            put(digits.substr(1));
         }
         const int magnitude = exponent < 0 ? -exponent : exponent;
-        text += exponent < 0 ? "E-" : "E+";
+        put(exponent < 0 ? "E-" : "E+");
         if (magnitude < 10)
-            text += '0';
-        text += std::to_string(magnitude);
+            *out++ = '0';
+        out = std::to_chars(out, buffer.data() + buffer.size(), magnitude).ptr;
     } else if (exponent < 0) {
-        text += "0.";
-        text.append(static_cast<std::size_t>(-exponent - 1), '0');
-        text += digits;
+        put("0.");
+        out = std::fill_n(out, -exponent - 1, '0');
+        put(digits);
     } else {
         const auto whole = static_cast<std::size_t>(exponent) + 1;
         if (digits.size() <= whole) {
-            text += digits;
-            text.append(whole - digits.size(), '0');
+            put(digits);
+            out = std::fill_n(out, whole - digits.size(), '0');
         } else {
-            text += digits.substr(0, whole);
-            text += '.';
-            text += digits.substr(whole);
+            put(digits.substr(0, whole));
+            *out++ = '.';
+            put(digits.substr(whole));
         }
     }
-    return text;
+    return std::string(buffer.data(), out);
 }
 
 // A plain decimal such as -41.5556, of at most 15 digits, read exactly: the
