@@ -150,6 +150,7 @@ std::vector<std::string> PlainCells(std::string_view text, char separator)
     if (!text.empty() && text.back() == '\r')
         text.remove_suffix(1);
     std::vector<std::string> cells;
+    cells.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), separator)) + 1);
     while (true) {
         const std::size_t end = std::min(text.find(separator), text.size());
         std::string_view cell = text.substr(0, end);
