@@ -39,9 +39,15 @@ using Texts = std::map<std::string, std::string>;
 // The exception type that carries a refusal to Python; the module holds it.
 PyObject *refused = nullptr;
 
-[[noreturn]] void Raise(std::string_view kind, const std::string &field, const std::string &reason)
+// Sets the refusal as Python's error: its kind, field and reason.
+void SetRefused(std::string_view kind, const std::string &field, const std::string &reason)
 {
     PyErr_SetObject(refused, py::make_tuple(kind, field, reason).ptr());
+}
+
+[[noreturn]] void Raise(std::string_view kind, const std::string &field, const std::string &reason)
+{
+    SetRefused(kind, field, reason);
     throw py::error_already_set();
 }
 
@@ -111,7 +117,7 @@ std::string Painted(std::string_view option, const report::Request &request)
     if (failed && failed->field().empty())
         Raise("painter", std::string(option), failed->what());
     if (failed)
-        Raise("input", failed->field(), failed->what());
+        Raise(answers::KindName(answers::Refusal::Kind::Input), failed->field(), failed->what());
     return picture;
 }
 
@@ -322,10 +328,9 @@ PYBIND11_MODULE(_native, module)
         try {
             std::rethrow_exception(thrown);
         } catch (const answers::Refusal &refusal) {
-            PyErr_SetObject(refused,
-                py::make_tuple(answers::KindName(refusal.kind()), refusal.field(), refusal.reason()).ptr());
+            SetRefused(answers::KindName(refusal.kind()), refusal.field(), refusal.reason());
         } catch (const rules::RunTimeError &error) {
-            PyErr_SetObject(refused, py::make_tuple("overflow", "", error.what()).ptr());
+            SetRefused(answers::KindName(answers::Refusal::Kind::Overflow), "", error.what());
         }
     });
 
