@@ -201,6 +201,41 @@ Axis AxisOf(double low, double high, int ticks, bool roundHigh)
     return axis;
 }
 
+Axis AreaAxisOf(const ChartContent &chart, int ticks)
+{
+    double from = chart.fromArea;
+    double to = chart.toArea;
+    bool widened = false;
+    for (const ChartPoint &point : chart.points) {
+        if (point.area < from) {
+            from = std::min(point.area, 0.0);
+            widened = true;
+        }
+        if (point.area > to) {
+            to = point.area * 1.05;
+            widened = true;
+        }
+    }
+    return AxisOf(from, to, ticks, widened);
+}
+
+Axis LoadAxisOf(const ChartContent &chart, const calc::LoadCurve &curve, int ticks)
+{
+    double lowest = 0;
+    double highest = 0;
+    for (const auto &piece : curve.pieces) {
+        for (const calc::CurvePoint &point : piece) {
+            lowest = std::min(lowest, point.load);
+            highest = std::max(highest, point.load);
+        }
+    }
+    for (const ChartPoint &point : chart.points) {
+        lowest = std::min(lowest, point.load);
+        highest = std::max(highest, point.load);
+    }
+    return AxisOf(std::floor(lowest), highest * 1.03, ticks, true);
+}
+
 Mark MarkOf(calc::Verdict verdict)
 {
     switch (verdict) {

@@ -11,6 +11,7 @@
 
 #include "calc/Check.h"
 #include "calc/Entries.h"
+#include "calc/LoadCurve.h"
 
 #include "rules/FreightLoad.h"
 #include "rules/Units.h"
@@ -66,6 +67,13 @@ struct Axis {
     std::vector<double> ticks;
 };
 Axis AxisOf(double low, double high, int ticks, bool roundHigh);
+
+// The areas a chart shows, about `ticks` marks: those of its content, taken
+// out to every car beyond them (past the last car by 5 %, then up to a mark).
+Axis AreaAxisOf(const ChartContent &chart, int ticks);
+// The loads a chart shows, about `ticks` marks: from 0, or the whole load
+// below the lowest, to 3 % above the highest of the curve and of the cars.
+Axis LoadAxisOf(const ChartContent &chart, const calc::LoadCurve &curve, int ticks);
 
 // The chart of the entries' type and class over the range START:STOP of
 // `areas` (the default range when not given), without cars yet. Refusal:

@@ -259,40 +259,14 @@ ChartLayout LayOutChart(
     ChartLayout layout;
     layout.frame = frame;
 
-    double fromArea = content.fromArea;
-    double toArea = content.toArea;
-    bool widened = false;
-    for (const ChartPoint &point : content.points) {
-        if (point.area < fromArea) {
-            fromArea = std::min(point.area, 0.0);
-            widened = true;
-        }
-        if (point.area > toArea) {
-            toArea = point.area * 1.05;
-            widened = true;
-        }
-    }
     const double gap = Gap(metrics);
     const double tick = TickLength(metrics);
     const double top = frame.top() + titleMetrics.height() + 2 * gap;
     const double roughWidth = frame.width() * 0.85;
     const int areaTicks = static_cast<int>(roughWidth / (metrics.horizontalAdvance("00000") * 1.8));
-    layout.areas = AxisOf(fromArea, toArea, areaTicks, widened);
+    layout.areas = answers::AreaAxisOf(content, areaTicks);
     layout.curve = calc::LoadCurveOf(content.units, content.type, content.freightClass,
         layout.areas.low, layout.areas.high, 400);
-
-    double lowest = 0;
-    double highest = 0;
-    for (const auto &piece : layout.curve.pieces) {
-        for (const calc::CurvePoint &point : piece) {
-            lowest = std::min(lowest, point.load);
-            highest = std::max(highest, point.load);
-        }
-    }
-    for (const ChartPoint &point : content.points) {
-        lowest = std::min(lowest, point.load);
-        highest = std::max(highest, point.load);
-    }
 
     const std::vector<LegendItem> legend = LegendOf(content, layout.curve);
     const double legendHeight
@@ -300,9 +274,7 @@ ChartLayout LayOutChart(
     const double bottom = frame.bottom() - legendHeight - gap
         - (tick + gap + metrics.height() + gap + metrics.height());
     const int loadTicks = static_cast<int>((bottom - top) / (metrics.height() * 2.5));
-    layout.loads = AxisOf(lowest, highest * 1.03, loadTicks, true);
-    if (lowest < 0)
-        layout.loads = AxisOf(std::floor(lowest), highest * 1.03, loadTicks, true);
+    layout.loads = answers::LoadAxisOf(content, layout.curve, loadTicks);
 
     double tickWidth = 0;
     for (const double value : layout.loads.ticks)

@@ -19,7 +19,6 @@ class QPaintDevice;
 namespace ratedload::report {
 
 using answers::Axis;
-using answers::AxisOf;
 
 // Where everything goes for a frame, a font and a device.
 struct ChartLayout {

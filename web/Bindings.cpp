@@ -156,21 +156,11 @@ void WriteAxis(Json &json, const answers::Axis &axis)
 void WriteChart(Json &json, const answers::ChartContent &chart)
 {
     constexpr int kTicks = 6;
-    double to = chart.toArea;
-    for (const answers::ChartPoint &point : chart.points)
-        to = std::max(to, point.area * 1.05);
-    const answers::Axis areas = answers::AxisOf(chart.fromArea, to, kTicks, true);
+    const answers::Axis areas = answers::AreaAxisOf(chart, kTicks);
     constexpr int kSamples = 160; // a smooth curve at the width of a screen
     const calc::LoadCurve curve = calc::LoadCurveOf(
         chart.units, chart.type, chart.freightClass, areas.low, areas.high, kSamples);
-    double highest = 0;
-    for (const auto &piece : curve.pieces) {
-        for (const calc::CurvePoint &point : piece)
-            highest = std::max(highest, point.load);
-    }
-    for (const answers::ChartPoint &point : chart.points)
-        highest = std::max(highest, point.load);
-    const answers::Axis loads = answers::AxisOf(0, highest, kTicks, true);
+    const answers::Axis loads = answers::LoadAxisOf(chart, curve, kTicks);
 
     json.Open('{').Key("title").String(answers::ChartTitle(chart));
     json.Key("areaUnit").String(calc::AreaUnit(chart.units));

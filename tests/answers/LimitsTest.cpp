@@ -104,6 +104,28 @@ TEST(LimitTest, ChartsAndSheetsHaveTheirDefaultsAndBounds)
     EXPECT_EQ(PaperOf(std::nullopt, rules::Units::Metric), Paper::A4);
 }
 
+// A chart's axes take in every car: past the last by 5 % of its area, and 3 %
+// above the highest load; a car within the range leaves its end as it is.
+TEST(LimitTest, TheAxesOfAChartTakeInEveryCar)
+{
+    ChartContent chart;
+    chart.toArea = 125;
+    chart.points = { { 120, 3000, Mark::Passes } };
+    EXPECT_EQ(AreaAxisOf(chart, 6).high, 125);
+    chart.points.push_back({ 130, 9000, Mark::Fails });
+    const Axis areas = AreaAxisOf(chart, 6);
+    const double areaStep = areas.ticks.at(1) - areas.ticks.at(0);
+    EXPECT_GE(areas.high, 130 * 1.05);
+    EXPECT_LT(areas.high, 130 * 1.05 + areaStep);
+    const Axis loads = LoadAxisOf(chart, {}, 6);
+    const double loadStep = loads.ticks.at(1) - loads.ticks.at(0);
+    EXPECT_EQ(loads.low, 0);
+    EXPECT_GE(loads.high, 9000 * 1.03);
+    EXPECT_LT(loads.high, 9000 * 1.03 + loadStep);
+    chart.points.push_back({ 10, -3.5, Mark::Platform });
+    EXPECT_EQ(LoadAxisOf(chart, {}, 6).low, -4);
+}
+
 // A quoted cell of blanks is no entry: the option given for every line stands.
 TEST(LimitTest, ABlankCellTakesTheDefault)
 {
