@@ -284,11 +284,11 @@ std::vector<Batch::HeaderColumn> Batch::ReadHeader(const std::vector<std::string
             || std::find(entries.begin(), entries.end(), name) != entries.end();
         if (known) {
             column = { name == kIdColumn ? HeaderColumn::Role::Id : HeaderColumn::Role::Entry,
-                name, {} };
+                name, {}, EntryMemberNamed(name) };
             if (!unit.empty())
                 column.unit = CheckedUnit(cell, name, unit, units);
         } else {
-            column = { HeaderColumn::Role::Carried, std::string(Trimmed(cell)), {} };
+            column = { HeaderColumn::Role::Carried, std::string(Trimmed(cell)), {}, nullptr };
             const std::string &key = column.name;
             if (key == "line"
                 || std::any_of(answerColumns_.begin(), answerColumns_.end(),
@@ -355,8 +355,7 @@ LineAnswer Batch::Answer(long long line, const std::vector<std::string> &cells) 
         for (std::size_t i = 0; i < header_.size(); ++i) {
             const HeaderColumn &column = header_[i];
             if (column.role == HeaderColumn::Role::Entry && !Trimmed(cells[i]).empty())
-                *EntryNamed(entries, column.name)
-                    = CellText(column.name, column.unit, cells[i], decimalComma_);
+                entries.*column.entry = CellText(column.name, column.unit, cells[i], decimalComma_);
         }
         answer = question_.AnswerFor(entries, layout_);
     } catch (const Refusal &refusal) {
@@ -375,7 +374,7 @@ LineAnswer Batch::Answer(long long line, const std::vector<std::string> &cells) 
             outcome.id = cells[i];
             continue;
         }
-        const std::optional<std::string> &given = *EntryNamed(entries, column.name);
+        const std::optional<std::string> &given = entries.*column.entry;
         row.push_back(column.name == "truck" && given ? std::optional(AsWritten(*given)) : given);
     }
     outcome.answerFirst = row.size();

@@ -55,6 +55,7 @@ private:
         enum class Role { Id, Entry, Carried, Ignored } role = Role::Ignored;
         std::string name; // the entry's name, or the header's text for a carried column
         std::string unit; // of a side given in the heading, for numbers without one
+        EntryMember entry = nullptr; // of an entry's column
     };
 
     std::vector<HeaderColumn> ReadHeader(const std::vector<std::string> &cells) const;

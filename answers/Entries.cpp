@@ -7,11 +7,9 @@ namespace ratedload::answers {
 
 namespace {
 
-using Member = std::optional<std::string> Entries::*;
-
 struct Entry {
     std::string_view name;
-    Member member;
+    EntryMember member;
     std::string_view help;
 };
 
@@ -50,13 +48,19 @@ std::string_view EntryHelp(std::string_view name)
     return {};
 }
 
-std::optional<std::string> *EntryNamed(Entries &entries, std::string_view name)
+EntryMember EntryMemberNamed(std::string_view name)
 {
     for (const Entry &entry : kEntries) {
         if (entry.name == name)
-            return &(entries.*entry.member);
+            return entry.member;
     }
     return nullptr;
+}
+
+std::optional<std::string> *EntryNamed(Entries &entries, std::string_view name)
+{
+    const EntryMember member = EntryMemberNamed(name);
+    return member ? &(entries.*member) : nullptr;
 }
 
 const std::optional<std::string> *EntryNamed(const Entries &entries, std::string_view name)

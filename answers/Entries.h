@@ -34,6 +34,11 @@ inline constexpr std::string_view kEntryNames[]
 // platform: 7ft4in, ...". Empty for a name that is no entry.
 std::string_view EntryHelp(std::string_view name);
 
+// The member that holds the entry of that name, or nullptr for a name that
+// is no entry: for a name looked up once and used for many entries.
+using EntryMember = std::optional<std::string> Entries::*;
+EntryMember EntryMemberNamed(std::string_view name);
+
 // The entry of that name, or nullptr for a name that is no entry.
 std::optional<std::string> *EntryNamed(Entries &entries, std::string_view name);
 const std::optional<std::string> *EntryNamed(const Entries &entries, std::string_view name);
