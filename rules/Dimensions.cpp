@@ -12,13 +12,6 @@ constexpr double kInchesPerFoot = 12.0;
 constexpr double kSquareInchesPerSquareFoot = 144.0;
 constexpr double kMetresPerMillimetre = 0.001;
 
-// A side enters the area as the double nearest to the decimal that is shown
-// for it, not as its binary single-precision value.
-double AsShown(float side)
-{
-    return ReadNumber(SingleToText(side));
-}
-
 } // namespace
 
 float SideInches(std::string_view feet, std::string_view inches, std::string_view fraction)
@@ -43,8 +36,10 @@ double SideMetresAsGiven(std::string_view metres, std::string_view millimetres)
 
 float AreaFromSides(Units units, float depth, float width)
 {
-    const double widthShown = AsShown(width);
-    const double depthShown = AsShown(depth);
+    // A side enters the area as the double nearest to the decimal that is
+    // shown for it, not as its binary single-precision value.
+    const double widthShown = SingleAsShown(width);
+    const double depthShown = SingleAsShown(depth);
     const double product = depthShown * widthShown;
     if (units == Units::Imperial)
         return ToSingle(product / kSquareInchesPerSquareFoot);

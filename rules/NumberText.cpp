@@ -416,6 +416,23 @@ std::string SingleToText(float value)
     return ToText(value, 7);
 }
 
+double SingleAsShown(float value)
+{
+    Significant significant;
+    if (!SevenDigits(value, significant))
+        return ReadNumber(SingleToText(value));
+    // The digits over the power of ten of the last one (or times it), both
+    // exact: the double nearest to the decimal, as reading its text gives.
+    std::uint64_t digits = 0;
+    for (char c : significant.Digits())
+        digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+    const int places = significant.count - 1 - significant.exponent;
+    const double magnitude = places >= 0
+        ? static_cast<double>(digits) / kExactPowersOfTen[static_cast<std::size_t>(places)]
+        : static_cast<double>(digits) * kExactPowersOfTen[static_cast<std::size_t>(-places)];
+    return significant.negative ? -magnitude : magnitude;
+}
+
 std::string DoubleToText(double value)
 {
     if (!std::isfinite(value))

@@ -29,6 +29,10 @@ double StrictNumber(std::string_view text);
 std::string SingleToText(float value);
 std::string DoubleToText(double value);
 
+// What the text that SingleToText writes reads back as, with ReadNumber:
+// the double nearest to the float's 7 digits, worked out without the text.
+double SingleAsShown(float value);
+
 // The powers of ten that a double holds exactly, 10^0 to 10^22: a whole
 // number below 2^53 over one of them is the double nearest to that decimal.
 inline constexpr std::array<double, 23> kExactPowersOfTen { 1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7,

@@ -14,6 +14,7 @@
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <string>
 
@@ -171,6 +172,25 @@ INSTANTIATE_TEST_SUITE_P(Values, DoubleToTextTest, testing::Values(
     DoubleTextRow{"BinaryNoiseIsRoundedAway", 0.1 + 0.2, "0.3"},
     DoubleTextRow{"NegativeZeroHasNoSign", -0.0, "0"}),
     CaseName{});
+
+TEST(SingleAsShownTest, IsWhatTheSingleTextReadsBackAs) {
+    std::mt19937 random(11);
+    std::uniform_int_distribution<std::uint32_t> bits;
+    std::uniform_real_distribution<float> sides(0.0f, 20000.0f);
+    for (int i = 0; i < 200000; ++i) {
+        float value = sides(random);
+        if (i % 2 == 0) {
+            const std::uint32_t pattern = bits(random);
+            std::memcpy(&value, &pattern, sizeof value);
+            if (!std::isfinite(value))
+                continue;
+        }
+        const double shown = ReadNumber(SingleToText(value));
+        ASSERT_EQ(SingleAsShown(value), shown) << SingleToText(value);
+    }
+    for (float value : {0.0f, -0.0f, 1e-4f, 9999999.0f, 9999999.5f, 1e7f, 0.1f, 7.875f})
+        EXPECT_EQ(SingleAsShown(value), ReadNumber(SingleToText(value))) << value;
+}
 
 TEST(DoubleToTextTest, RefusesAValueThatIsNotFinite) {
     EXPECT_THROW(DoubleToText(Inf), RunTimeError);
