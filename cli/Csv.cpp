@@ -223,7 +223,7 @@ void CsvParser::Parse(long long line, std::string_view text, std::vector<CsvReco
     State &state = *state_;
     // A line without quotes needs no parser; a tab, a blank to libcsv, is
     // left to it as a separator.
-    if (state.separator != '\t' && text.find('"') == std::string_view::npos
+    if (state.separator != '\t' && !text.empty() && text.find('"') == std::string_view::npos
         && text.find('\n') == text.size() - 1) {
         records.push_back({ line, PlainCells(text, state.separator), {} });
         return;
