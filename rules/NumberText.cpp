@@ -193,11 +193,13 @@ bool ShortDecimal(double value, Significant &significant)
     return false;
 }
 
-// A float rounded to 7 significant digits, exactly, where the fixed form
-// shows it: the float times the power of ten that gives 7 whole digits has
-// at most 24 + 24 bits (5^10 < 2^24), so the product is exact in double, and
-// rounding it to the nearest whole number, halves to even, is the rounding.
-bool SevenDigits(float value, Significant &significant)
+// A float's 7 significant digits as a whole number and the decimal places
+// it stands for (the float is about whole / 10^places), where the fixed form
+// shows them. Exact: the float times the power of ten that gives 7 whole
+// digits has at most 24 + 24 bits (5^10 < 2^24), so the product is exact in
+// double, and rounding it to the nearest whole number, halves to even, is
+// the rounding. `places` is -1 for a float that rounds up to 10^7.
+bool SevenDigitsWhole(float value, std::uint64_t &digits, int &places)
 {
     constexpr double kLeast = 1e6;
     constexpr double kMost = 1e7;
@@ -209,7 +211,7 @@ bool SevenDigits(float value, Significant &significant)
     int first = 6;
     while (first > -4 && magnitude < kExactPowersOfTen[static_cast<std::size_t>(first + 4)] * 1e-4)
         --first;
-    int places = 6 - first;
+    places = 6 - first;
     double scaled = magnitude * kExactPowersOfTen[static_cast<std::size_t>(places)];
     while (scaled >= kMost && places > 0)
         scaled = magnitude * kExactPowersOfTen[static_cast<std::size_t>(--places)];
@@ -223,7 +225,19 @@ bool SevenDigits(float value, Significant &significant)
         whole = kLeast;
         --places;
     }
-    significant = OfWholeNumber(value < 0, static_cast<std::uint64_t>(whole), places);
+    digits = static_cast<std::uint64_t>(whole);
+    return true;
+}
+
+// A float rounded to 7 significant digits, exactly, where the fixed form
+// shows it.
+bool SevenDigits(float value, Significant &significant)
+{
+    std::uint64_t digits = 0;
+    int places = 0;
+    if (!SevenDigitsWhole(value, digits, places))
+        return false;
+    significant = OfWholeNumber(value < 0, digits, places);
     return true;
 }
 
@@ -418,19 +432,16 @@ std::string SingleToText(float value)
 
 double SingleAsShown(float value)
 {
-    Significant significant;
-    if (!SevenDigits(value, significant))
-        return ReadNumber(SingleToText(value));
-    // The digits over the power of ten of the last one (or times it), both
-    // exact: the double nearest to the decimal, as reading its text gives.
     std::uint64_t digits = 0;
-    for (char c : significant.Digits())
-        digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
-    const int places = significant.count - 1 - significant.exponent;
+    int places = 0;
+    if (!SevenDigitsWhole(value, digits, places))
+        return ReadNumber(SingleToText(value));
+    // The digits over the power of ten of their places (or times it), both
+    // exact: the double nearest to the decimal, as reading its text gives.
     const double magnitude = places >= 0
         ? static_cast<double>(digits) / kExactPowersOfTen[static_cast<std::size_t>(places)]
         : static_cast<double>(digits) * kExactPowersOfTen[static_cast<std::size_t>(-places)];
-    return significant.negative ? -magnitude : magnitude;
+    return value < 0 ? -magnitude : magnitude;
 }
 
 std::string DoubleToText(double value)
