@@ -307,17 +307,14 @@ int RunBatch(const CarCommand &command, const Request &request, const Streams &s
                 continue;
             }
             status = WorseStatus(status, outcome.status);
-            if (!outcome.kept) {
-                writer.Put(record, text);
-                continue;
-            }
-            const answers::LineAnswer &line = *outcome.kept;
+            // The text table and a hook have the answer kept whole.
             if (request.format == answers::Format::Text)
-                writer.Write(line.row, text);
+                writer.Write(outcome.kept->row, text);
             else
                 writer.Put(record, text);
             if (!hook)
                 continue;
+            const answers::LineAnswer &line = *outcome.kept;
             // Sheets are painted here, one at a time, in the order of the lines.
             const auto first = line.row.begin() + static_cast<std::ptrdiff_t>(line.answerFirst);
             const answers::Answer answer {
