@@ -265,6 +265,9 @@ SideTexts ReadSide(std::string_view text, rules::Units units)
     if (imperial && wholeGiven && whole != std::floor(whole)
         && (side.inches != "0" || side.fraction != "0"))
         RefuseSide(text, units, "feet with a decimal part take no inches after them");
+    // 11.5-1/2in would be 12 inches after the feet.
+    if (imperial && side.inches.find('.') != std::string::npos && side.fraction != "0")
+        RefuseSide(text, units, "inches with a decimal part take no fraction after them");
     if (!imperial && wholeGiven && side.millimetres != "0") {
         if (whole != std::floor(whole))
             RefuseSide(text, units, "metres with a decimal part take no millimetres after them");
