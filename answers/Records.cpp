@@ -53,29 +53,6 @@ std::string Padded(std::string_view text, std::size_t width, bool right)
     return right ? fill + std::string(text) : std::string(text) + fill;
 }
 
-std::string Escaped(std::string_view text)
-{
-    static constexpr char kHex[] = "0123456789abcdef";
-    std::string escaped;
-    for (char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte >= 0x20 && byte != 0x7f) {
-            escaped += c;
-        } else if (c == '\t') {
-            escaped += "\\t";
-        } else if (c == '\n') {
-            escaped += "\\n";
-        } else if (c == '\r') {
-            escaped += "\\r";
-        } else {
-            escaped += "\\x";
-            escaped += kHex[byte >> 4];
-            escaped += kHex[byte & 0xf];
-        }
-    }
-    return escaped;
-}
-
 std::string WithoutTrailingBlanks(std::string line)
 {
     while (!line.empty() && line.back() == ' ')

@@ -25,6 +25,7 @@ public:
         : std::runtime_error(reason)
         , kind_(kind)
         , field_(std::move(field))
+        , reason_(reason)
     {
     }
 
@@ -32,11 +33,13 @@ public:
     // The name of the entry ("depth", "class"); empty where none is at fault
     // alone (an overflow, a line of a batch that cannot be read).
     const std::string &field() const { return field_; }
-    std::string reason() const { return what(); }
+    // Whole, where what() would stop at a NUL byte quoted from an entry.
+    const std::string &reason() const { return reason_; }
 
 private:
     Kind kind_;
     std::string field_;
+    std::string reason_;
 };
 
 // The kind as front ends name it: "input", "message" or "overflow".

@@ -74,6 +74,29 @@ bool IsUtf8(std::string_view text)
     return true;
 }
 
+std::string Escaped(std::string_view text)
+{
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string escaped;
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte != 0x7f) {
+            escaped += c;
+        } else if (c == '\t') {
+            escaped += "\\t";
+        } else if (c == '\n') {
+            escaped += "\\n";
+        } else if (c == '\r') {
+            escaped += "\\r";
+        } else {
+            escaped += "\\x";
+            escaped += kHex[byte >> 4];
+            escaped += kHex[byte & 0xf];
+        }
+    }
+    return escaped;
+}
+
 std::string Utf8FromWindows1252(std::string_view text)
 {
     // 0x80 to 0x9F; the rest of the upper half is Latin-1, the code of the byte.

@@ -61,6 +61,11 @@ std::size_t Utf8Length(std::string_view text);
 // Whether the bytes are UTF-8, every one of them.
 bool IsUtf8(std::string_view text);
 
+// Control characters written as escapes (\t, \n, \x1b), so that a text
+// quoted from an entry stays on its line and cannot move the cursor or
+// ring the bell.
+std::string Escaped(std::string_view text);
+
 // Bytes of Windows-1252 (what a spreadsheet on a Western Windows saves as
 // CSV) in UTF-8. The five bytes it leaves undefined become the C1 controls
 // of the same number, as web browsers read them.

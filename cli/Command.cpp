@@ -3,6 +3,8 @@
 
 #include "cli/Batch.h"
 
+#include "answers/Text.h"
+
 #include <algorithm>
 #include <ostream>
 #include <streambuf>
@@ -147,7 +149,7 @@ void WriteOut(std::ostream &out, std::string &text)
 
 void Say(std::ostream &err, const std::string &text)
 {
-    err << "ratedload-cli: " << text << '\n';
+    err << "ratedload-cli: " << answers::Escaped(text) << '\n';
     err.flush();
 }
 

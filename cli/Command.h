@@ -114,6 +114,8 @@ void WriteOut(std::ostream &out, std::string &text);
 // entry named `series` (the rows of a table) with its plural name.
 void Report(std::ostream &err, std::string_view where, const answers::Refusal &refusal,
     const answers::Entries &entries, std::string_view series = {});
+// Says one line on standard error, after the program's name; control
+// characters quoted from the input are escaped, so that it stays one line.
 void Say(std::ostream &err, const std::string &text);
 // The text of that line, without the program's name.
 std::string ReportLine(std::string_view where, const answers::Refusal &refusal,

@@ -200,6 +200,18 @@ TEST(TableRowTest, AnOverflowingRowIsReportedAndTheOthersAnswered)
                        "beyond the range of single precision\n");
 }
 
+TEST(QuotedInputTest, ControlCharactersOfAnEntryAreEscapedInItsLine)
+{
+    // A quoted cell may hold a line break that would forge a second message,
+    // an escape that would clear the terminal, and a NUL.
+    const std::string cell = std::string("25\nratedload-cli: line 9: fake\x1b[2J\0x", 36);
+    const Ran ran = RunCli(Words("check --batch"), "id,load,area\nA,\"" + cell + "\",29\n");
+    EXPECT_EQ(ran.status, 2);
+    EXPECT_EQ(ran.err,
+        "ratedload-cli: line 2: --load: expected a number, got "
+        "'25\\nratedload-cli: line 9: fake\\x1b[2J\\x00x'\n");
+}
+
 TEST(HelpTest, EveryCommandHasHelpWithExamples)
 {
     for (const char *command : { "", "load", "area", "table", "check" }) {
