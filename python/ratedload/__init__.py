@@ -184,10 +184,22 @@ def _answer(record, texts, verdict):
     return answer
 
 
+def _plain(field, text):
+    """The text itself, refused where it holds a lone surrogate (as a file name
+    read with surrogateescape can), which UTF-8 cannot carry."""
+    if not text.isascii():
+        try:
+            text.encode()
+        except UnicodeEncodeError:
+            raise InputError(field, f"expected a text, got {text!r}, which is not valid "
+                             "Unicode (a lone surrogate)") from None
+    return text
+
+
 def _text(field, value):
     """The text of a number or a side as the command line would be given it."""
     if isinstance(value, str):
-        return value
+        return _plain(field, value)
     if isinstance(value, bool):
         raise InputError(field, f"expected a number or a text, got {value!r}, a truth value")
     if isinstance(value, float):
@@ -201,6 +213,9 @@ def _list_text(field, value):
     """A list of values, or a range as the command line writes it ("500:3000:500")."""
     if isinstance(value, (str, bool, numbers.Number)):
         return _text(field, value)
+    # Bytes would be taken as a list of their byte values, a dict as its keys.
+    if isinstance(value, (bytes, bytearray, memoryview, dict)):
+        raise InputError(field, f"expected numbers or a text, got {type(value).__name__}")
     return ",".join(_text(field, item) for item in value)
 
 
@@ -228,8 +243,9 @@ def _sheet(sheet, **details):
             if details[name] is not None:
                 raise InputError(name, "is for a sheet; give sheet=FILE")
         return None
-    title = {name: str(value) for name, value in details.items() if value is not None}
-    title["sheet"] = os.fspath(sheet)
+    title = {name: _plain(name, str(value)) for name, value in details.items()
+             if value is not None}
+    title["sheet"] = os.fsencode(sheet)
     return title
 
 
@@ -415,7 +431,11 @@ def table(*, type=None, freight_class=None, truck=None, loads=None, areas=None, 
         try:
             answers.append(_answer(*rows.row(i)))
         except _native.Refused as refused:
-            answers.append(_error(*refused.args))
+            error = _error(*refused.args)
+            # Wrong entries are the same for every row: raised once.
+            if error.kind == InputError.kind:
+                raise error from None
+            answers.append(error)
     return answers
 
 
@@ -438,9 +458,20 @@ class _Header:
         # Carried values that are not texts go back as they were given.
         given = {str(key).strip(" \t"): key for key in keys}
         self.carried = [(column, given[column]) for column in carried]
+        self.carried_keys = {key for _, key in self.carried}
 
     def cells(self, row):
-        return ["" if _empty(row.get(key)) else _text(str(key), row.get(key)) for key in self.keys]
+        return [self.cell(key, row.get(key)) for key in self.keys]
+
+    def cell(self, key, value):
+        if _empty(value):
+            return ""
+        # A carried value may be of any kind (a date, a truth value): its text
+        # goes into the record, and the value itself back into the answer.
+        if key in self.carried_keys and (isinstance(value, bool) or not isinstance(
+                value, (str, float, numbers.Integral))):
+            return _plain(str(key), str(value))
+        return _text(str(key), value)
 
     def carry(self, answer, row):
         for column, key in self.carried:
@@ -595,10 +626,10 @@ def chart(*, type=None, freight_class=None, areas=None, cars=(), rows=None, svg=
                 warnings.warn(f"left out of the chart: {outcome}", stacklevel=2)
     pictures = []
     for png_form, target in ((False, svg), (True, png)):
-        if target is None:
+        if target is None or target is False:
             continue
         with _refusals:
-            picture = drawing.paint(png_form, "" if target is True else os.fspath(target))
+            picture = drawing.paint(png_form, "" if target is True else os.fsencode(target))
         if target is True:
             pictures.append(picture)
         else:

@@ -129,8 +129,28 @@ def test_floats_at_the_edges_are_read_as_their_repr(name, value):
     (dict(area=40, type="freight", freight_class="C1"), ratedload.MessageError, "truck"),
     (dict(area=1e39), ratedload.CalculationError, None),
     (dict(area=40, sheet=None, site="Harbour Tower"), ratedload.InputError, "site"),
+    (dict(area="5\udce9"), ratedload.InputError, "area"),
+    (dict(area=40, sheet="/tmp/x.pdf", car="\udce9"), ratedload.InputError, "car"),
 ])
 def test_each_kind_of_refusal_raises_its_error(call, error, field):
     with pytest.raises(error) as raised:
         ratedload.load(**call)
     assert raised.type is error and raised.value.field == field and raised.value.reason
+
+
+@pytest.mark.parametrize("call", [
+    # wrong entries are the same for every row: raised once, as the command line says them once
+    dict(loads=[1000, 2000], type="x"),
+    dict(loads=[1000, 2000], depth="7ft12in"),
+    # bytes would be the loads of their byte values, a dict its keys
+    dict(loads=b"1000"),
+    dict(loads={"1000": 1}),
+])
+def test_a_table_of_wrong_entries_raises_once(call):
+    with pytest.raises(ratedload.InputError):
+        ratedload.table(**call)
+
+
+def test_false_is_no_picture():
+    assert ratedload.chart(svg=False) is None
+    assert ratedload.chart(svg=False, png=True)[:4] == b"\x89PNG"

@@ -3,6 +3,7 @@
 # a row at a time as the rows are taken, a bad row in its place, and 100 000
 # rows in bounded memory.
 import csv
+import datetime
 import io
 import math
 import random
@@ -78,6 +79,10 @@ def test_rows_are_taken_one_at_a_time():
      {"type": "freight", "passengers": None, "x": 1}),
     ([{"load": 3000, "area": 30}, {"Load": 3000, "area": 30}], ratedload.InputError),
     ([{"load": 3000, "area": 30}, {"load": True, "area": 30}], ratedload.InputError),
+    # a carried value of any kind goes back as it was given
+    ([{"area": 41, "note": True}], {"note": True}),
+    ([{"area": 41, "note": datetime.date(2026, 12, 9)}], {"note": datetime.date(2026, 12, 9)}),
+    ([{"load": 3000, "area": 30}, {"area": 30, "id": "caf\udce9"}], ratedload.InputError),
 ])
 def test_rows_as_pandas_gives_them(rows, expected):
     last = list(ratedload.check_rows(rows, load=4000))[-1]
