@@ -176,13 +176,21 @@ private:
         };
         const bool nothing = part(calc::Field::Whole) == 0
             && (imperial ? part(calc::Field::Inches) == 0 : part(calc::Field::Millimetres) < 1);
+        // One so short that the other runs to 10 million feet (metres) or
+        // more, past the 7 digits its whole part is shown in: the inches
+        // (millimetres) left over from that rounded figure would not add up.
+        const bool endless
+            = side.Written(calc::Field::Whole).value_or("").find('E') != std::string::npos;
         // Said as a message of the calculation: it depends on the load too.
-        if (nothing)
+        if (nothing || endless)
             throw Refusal(Refusal::Kind::Message, depthFound ? "width" : "depth",
-                "'" + *(depthFound ? entries.width : entries.depth)
-                    + "' is too long for an area of " + area.Written(calc::Field::Area).value_or("")
-                    + ": the " + (depthFound ? "depth" : "width") + " found for it is under "
-                    + (imperial ? "an inch" : "a millimetre"));
+                "'" + *(depthFound ? entries.width : entries.depth) + "' is too "
+                    + (nothing ? "long" : "short") + " for an area of "
+                    + area.Written(calc::Field::Area).value_or("") + ": the "
+                    + (depthFound ? "depth" : "width") + " found for it is "
+                    + (nothing       ? (imperial ? "under an inch" : "under a millimetre")
+                          : imperial ? "10 million feet or more"
+                                     : "10 million metres or more"));
         row.emplace_back(depthFound ? "depth" : "width");
         row.push_back(side.Written(calc::Field::Whole));
         if (imperial) {
