@@ -335,10 +335,27 @@ void Batch::CheckNeeded(const std::vector<std::string> &cells) const
             + ", in any case, such as 'Rated load', and with a unit, such as 'Load (lb)'");
 }
 
+// A line and the header may differ by empty cells at the end, as
+// spreadsheets write them ("id,load,area," over "A,2500,29"): what counts is
+// a cell past the header's with something in it, or a column named in the
+// header past the line's last cell.
+bool Batch::FitsHeader(const std::vector<std::string> &cells) const
+{
+    for (std::size_t i = header_.size(); i < cells.size(); ++i) {
+        if (!Trimmed(cells[i]).empty())
+            return false;
+    }
+    for (std::size_t i = cells.size(); i < header_.size(); ++i) {
+        if (header_[i].role != HeaderColumn::Role::Ignored)
+            return false;
+    }
+    return true;
+}
+
 LineAnswer Batch::Answer(long long line, const std::vector<std::string> &cells) const
 {
     LineAnswer outcome;
-    if (cells.size() != header_.size() && !AllEmpty(cells)) {
+    if (cells.size() != header_.size() && !FitsHeader(cells) && !AllEmpty(cells)) {
         outcome.refusal = Refusal(Refusal::Kind::Input, "",
             std::to_string(cells.size()) + " cells where the header names "
                 + std::to_string(header_.size()));

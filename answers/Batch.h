@@ -59,6 +59,7 @@ private:
     };
 
     std::vector<HeaderColumn> ReadHeader(const std::vector<std::string> &cells) const;
+    bool FitsHeader(const std::vector<std::string> &cells) const;
     void CheckNeeded(const std::vector<std::string> &cells) const;
 
     const Question &question_;

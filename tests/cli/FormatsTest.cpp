@@ -163,6 +163,15 @@ INSTANTIATE_TEST_SUITE_P(Batch, OutputTest, testing::Values(
         "ratedload-cli: line 9: 2 cells where the header names 7\n"
         "ratedload-cli: line 10: --depth 7ft, --width 5ft, --load 1e40: overflow: value beyond "
         "the range of a 32-bit integer\n"},
+    // Empty cells at the end of the header or of a line, as spreadsheets
+    // write them, are no cells of their own; one with something in it is.
+    OutputRow{"TrailingEmptyCells", "check --batch --type freight --class B --format csv",
+        "id,load,area,\nA,3000,100\nB,3000,100,,\nC,3000,100,,x\n", 2,
+        "line,id,rated_load,area,min_rated_load,load_margin,load_margin_pct,max_area,"
+        "area_compared,area_margin,area_margin_pct,max_area_allowance,verdict\n"
+        "2,A,3000,100,3000,0,0,100,100,0,0,105,passes\n"
+        "3,B,3000,100,3000,0,0,100,100,0,0,105,passes\n",
+        "ratedload-cli: line 4: 5 cells where the header names 4\n"},
     OutputRow{"AllPass", "check --batch --type freight --class B --format csv",
         "id,load,area\nA,3000,100\nB,3000,99.5\n", 0,
         "line,id,rated_load,area,min_rated_load,load_margin,load_margin_pct,max_area,"
