@@ -34,6 +34,7 @@ CalculationError (an ArithmeticError). Every error has the entry at fault
 (field) and the command line's reason.
 """
 
+import collections.abc
 import enum
 import json
 import math
@@ -227,6 +228,16 @@ def _entries(**given):
     }
 
 
+def _path(field, target):
+    """A file's path as bytes; "-" is standard output, refused where that was
+    replaced by a text stream (as in a notebook), before any work is done."""
+    path = os.fsencode(target)
+    if path == b"-" and not hasattr(sys.stdout, "buffer"):
+        raise InputError(field, "standard output takes no bytes here (it is a text stream); "
+                         "give a file")
+    return path
+
+
 def _to_standard_output(written):
     if written:
         sys.stdout.flush()
@@ -245,7 +256,7 @@ def _sheet(sheet, **details):
         return None
     title = {name: _plain(name, str(value)) for name, value in details.items()
              if value is not None}
-    title["sheet"] = os.fsencode(sheet)
+    title["sheet"] = _path("sheet", sheet)
     return title
 
 
@@ -459,6 +470,7 @@ class _Header:
         given = {str(key).strip(" \t"): key for key in keys}
         self.carried = [(column, given[column]) for column in carried]
         self.carried_keys = {key for _, key in self.carried}
+        self.decimal_comma = decimal_comma
 
     def cells(self, row):
         return [self.cell(key, row.get(key)) for key in self.keys]
@@ -471,7 +483,11 @@ class _Header:
         if key in self.carried_keys and (isinstance(value, bool) or not isinstance(
                 value, (str, float, numbers.Integral))):
             return _plain(str(key), str(value))
-        return _text(str(key), value)
+        text = _text(str(key), value)
+        # A float's point is a decimal point, whatever the separator of a file.
+        if self.decimal_comma and not isinstance(value, str) and key not in self.carried_keys:
+            text = text.replace(".", ",")
+        return text
 
     def carry(self, answer, row):
         for column, key in self.carried:
@@ -481,9 +497,17 @@ class _Header:
 
 
 def _rows(question, rows, defaults, metric, start, decimal_comma, chart=None):
+    if isinstance(start, bool) or not isinstance(start, numbers.Integral) or abs(start) >= 2**62:
+        raise InputError("start", f"expected the line of the first row, a whole number, got "
+                         f"{start!r}")
     header = None
-    line = start
+    line = start = int(start)
     for row in rows:
+        if not isinstance(row, collections.abc.Mapping):
+            yield InputError(None, f"expected a dict of the row's cells, got "
+                             f"{type(row).__name__}", line)
+            line += 1
+            continue
         # A row with keys not seen before (dicts written by hand leave out
         # what they do not need) widens the header from there on.
         if header is None or not header.known.issuperset(row):
@@ -614,6 +638,8 @@ def chart(*, type=None, freight_class=None, areas=None, cars=(), rows=None, svg=
     entries = _entries(type=type, freight_class=freight_class)
     if svg is None and png is None:
         svg = True
+    paths = {name: _path(name, target) for name, target in (("svg", svg), ("png", png))
+             if target not in (None, False, True)}
     with _refusals:
         drawing = _native.Chart(entries, bool(metric),
                                 None if areas is None else _pair("areas", areas, ":"),
@@ -625,11 +651,11 @@ def chart(*, type=None, freight_class=None, areas=None, cars=(), rows=None, svg=
             if isinstance(outcome, Error):
                 warnings.warn(f"left out of the chart: {outcome}", stacklevel=2)
     pictures = []
-    for png_form, target in ((False, svg), (True, png)):
+    for png_form, name, target in ((False, "svg", svg), (True, "png", png)):
         if target is None or target is False:
             continue
         with _refusals:
-            picture = drawing.paint(png_form, "" if target is True else os.fsencode(target))
+            picture = drawing.paint(png_form, paths.get(name, ""))
         if target is True:
             pictures.append(picture)
         else:

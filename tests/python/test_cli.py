@@ -3,6 +3,8 @@
 # and str, asked of both (each number given to ratedload-cli as its repr),
 # and floats at the edges; the same answer, value and type for value, the
 # same refusal, the same verdict as the exit status.
+import contextlib
+import io
 import json
 import math
 import random
@@ -154,3 +156,9 @@ def test_a_table_of_wrong_entries_raises_once(call):
 def test_false_is_no_picture():
     assert ratedload.chart(svg=False) is None
     assert ratedload.chart(svg=False, png=True)[:4] == b"\x89PNG"
+
+
+def test_standard_output_replaced_by_text_takes_no_sheet():
+    with contextlib.redirect_stdout(io.StringIO()), pytest.raises(ratedload.InputError) as refused:
+        ratedload.load(area=40, sheet="-")
+    assert refused.value.field == "sheet"

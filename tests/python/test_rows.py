@@ -83,6 +83,7 @@ def test_rows_are_taken_one_at_a_time():
     ([{"area": 41, "note": True}], {"note": True}),
     ([{"area": 41, "note": datetime.date(2026, 12, 9)}], {"note": datetime.date(2026, 12, 9)}),
     ([{"load": 3000, "area": 30}, {"area": 30, "id": "caf\udce9"}], ratedload.InputError),
+    ([{"load": 3000, "area": 30}, [3000, 30]], ratedload.InputError),
 ])
 def test_rows_as_pandas_gives_them(rows, expected):
     last = list(ratedload.check_rows(rows, load=4000))[-1]
@@ -113,3 +114,16 @@ def test_a_hundred_thousand_rows_in_bounded_memory():
     print(f"\ncheck_rows: {counted} rows, {counted / seconds:.0f} rows/s, peak memory "
           f"{growth} kB more after 100 000 rows than after 10 000")
     assert counted == 100_000 and growth < 4096
+
+
+def test_a_float_keeps_its_point_beside_decimal_commas():
+    rows = [{"load": 1000, "area": 2.125}, {"load": 1000, "area": "2,125"}]
+    answers = ratedload.check_rows(rows, metric=True, decimal_comma=True)
+    assert [answer["area"] for answer in answers] == [2.125, 2.125]
+
+
+@pytest.mark.parametrize("start", [2.5, "2", None, True, 2**70])
+def test_the_first_line_is_a_whole_number(start):
+    with pytest.raises(ratedload.InputError) as refused:
+        next(ratedload.check_rows([{"load": 3000, "area": 30}], start=start))
+    assert refused.value.field == "start"
