@@ -3,16 +3,18 @@
 // page sends the texts of its fields and shows the texts that come back.
 // Every figure, text and refusal is the answers' own; the page computes none.
 //
-// A request is lines of NAME TAB VALUE: question, units (imperial or
-// metric), the entries named as the command line's options (type, class,
-// truck, load, area, depth, width, loads, areas) and the title block of the
-// sheet (site, car, inspector, date). The reply is JSON: the answer, or the
+// A request is lines of NAME TAB VALUE (in a value, %, tab, line breaks and
+// NUL are written %XX): question, units (imperial or metric), the entries
+// named as the command line's options (type, class, truck, load, area,
+// depth, width, loads, areas) and the title block of the sheet (site, car,
+// inspector, date). The reply is JSON: the answer, or the
 // refusal with its field, kind and reason.
 
 #include "answers/Questions.h"
 #include "answers/Records.h"
 #include "answers/Refusal.h"
 #include "answers/Sheet.h"
+#include "answers/Text.h"
 
 #include "calc/LoadCurve.h"
 #include "calc/RuleApplied.h"
@@ -24,10 +26,34 @@
 #include <cmath>
 #include <map>
 #include <string>
+#include <string_view>
 
 namespace {
 
 using namespace ratedload;
+
+// A value as the page sends it: %XX is the byte of that number (the page
+// writes %, tab, line breaks and NUL so); any other % stands for itself.
+std::string Unescaped(std::string_view value)
+{
+    auto hex = [](char c) {
+        return c >= '0' && c <= '9' ? c - '0'
+            : c >= 'a' && c <= 'f'  ? c - 'a' + 10
+            : c >= 'A' && c <= 'F'  ? c - 'A' + 10
+                                    : -1;
+    };
+    std::string text;
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        if (value[i] == '%' && i + 2 < value.size() && hex(value[i + 1]) >= 0
+            && hex(value[i + 2]) >= 0) {
+            text += static_cast<char>(hex(value[i + 1]) * 16 + hex(value[i + 2]));
+            i += 2;
+        } else {
+            text += value[i];
+        }
+    }
+    return text;
+}
 
 std::map<std::string, std::string> Fields(const char *request)
 {
@@ -39,7 +65,7 @@ std::map<std::string, std::string> Fields(const char *request)
         const std::string line = text.substr(start, end - start);
         const std::size_t tab = line.find('\t');
         if (tab != std::string::npos)
-            fields[line.substr(0, tab)] = line.substr(tab + 1);
+            fields[line.substr(0, tab)] = Unescaped(line.substr(tab + 1));
         start = end + 1;
     }
     return fields;
@@ -248,7 +274,8 @@ void WriteRefusal(Json &json, const answers::Refusal &refusal)
 {
     json.Open('{').Key("refusal").Open('{');
     json.Key("field").String(refusal.field()).Key("kind").String(KindName(refusal.kind()));
-    json.Key("reason").String(refusal.reason()).Close('}').Close('}');
+    // Control characters quoted from an entry show as the command line says them.
+    json.Key("reason").String(answers::Escaped(refusal.reason())).Close('}').Close('}');
 }
 
 std::string &Reply()

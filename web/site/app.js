@@ -57,17 +57,23 @@
         byId('paper').textContent = `@page { size: ${units === 'metric' ? 'A4' : 'letter'}; margin: 12mm; }`;
     }
 
+    // A value as its line of the request carries it, whole: what would part
+    // the lines or end the text (%, tab, line breaks, NUL) as %XX, and a
+    // lone surrogate, which UTF-8 cannot carry, as U+FFFD.
+    const carried = (text) => text
+        .replace(/[\uD800-\uDBFF](?![\uDC00-\uDFFF])|(?<![\uD800-\uDBFF])[\uDC00-\uDFFF]/g, '\uFFFD')
+        .replace(/[%\t\n\r\0]/g, (c) => `%${c.charCodeAt(0).toString(16).padStart(2, '0')}`);
+
     // The request: NAME TAB VALUE on a line each, for the fields on show.
     function request() {
         const lines = [`question\t${chosen('question')}`, `units\t${chosen('units')}`];
         for (const name of entryNames) {
             const field = form.elements[name];
-            const text = field.value.replace(/[\t\n\r]/g, ' ');
-            if (shown(field) && (field.tagName === 'SELECT' || text.trim() !== ''))
-                lines.push(`${name}\t${text}`);
+            if (shown(field) && (field.tagName === 'SELECT' || field.value.trim() !== ''))
+                lines.push(`${name}\t${carried(field.value)}`);
         }
         for (const name of titleNames)
-            lines.push(`${name}\t${byId(name).value.replace(/[\t\n\r]/g, ' ')}`);
+            lines.push(`${name}\t${carried(byId(name).value)}`);
         return lines.join('\n');
     }
 
@@ -264,6 +270,6 @@
 
     // Installed on a phone, the page works with no network: served over
     // https or from this machine, a service worker keeps its files.
-    if ('serviceWorker' in navigator && (location.protocol === 'https:' || location.hostname === 'localhost'))
+    if ('serviceWorker' in navigator && window.isSecureContext && location.protocol !== 'file:')
         navigator.serviceWorker.register('sw.js');
 })();

@@ -44,21 +44,27 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
         pass
 
 
-@pytest.fixture(scope="session")
-def served(site):
-    """The address of the site on localhost (a service worker needs one)."""
-    handler = functools.partial(QuietHandler, directory=site)
+def serve(folder):
+    """A server of the folder on localhost (a service worker needs one), and its address."""
+    handler = functools.partial(QuietHandler, directory=folder)
     server = socketserver.ThreadingTCPServer(("127.0.0.1", 0), handler)
     server.daemon_threads = True
     threading.Thread(target=server.serve_forever, daemon=True).start()
-    yield f"http://localhost:{server.server_address[1]}/"
+    return server, f"http://localhost:{server.server_address[1]}/"
+
+
+@pytest.fixture(scope="session")
+def served(site):
+    """The address of the site."""
+    server, address = serve(site)
+    yield address
     server.shutdown()
 
 
-def new_browser(width=1280, height=900, mobile=False):
-    """Chromium with a profile of its own, and nothing of the network asked
-    but what the page asks."""
-    profile = tempfile.mkdtemp(prefix="ratedload-chromium-")
+def new_browser(width=1280, height=900, mobile=False, profile=None):
+    """Chromium with a profile of its own (or the one given, as a browser
+    started again), and nothing of the network asked but what the page asks."""
+    profile = profile or tempfile.mkdtemp(prefix="ratedload-chromium-")
     options = Options()
     options.binary_location = "/usr/bin/chromium"
     for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic",

@@ -23,7 +23,7 @@ function requestOf(args) {
         if (args[i] === '--metric')
             lines.push('units\tmetric');
         else
-            lines.push(`${args[i].slice(2)}\t${args[++i]}`);
+            lines.push(`${args[i].slice(2)}\t${args[++i].replace(/%/g, '%25')}`);
     }
     return lines.join('\n');
 }

@@ -8,14 +8,16 @@ import base64
 import gzip
 import json
 import os
+import shutil
 import subprocess
+import time
 
 import pytest
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 
-from conftest import new_browser
+from conftest import new_browser, serve
 
 SET_FIELDS = """
 for (const [name, value] of arguments[0]) {
@@ -107,15 +109,28 @@ def test_every_answer_is_the_command_lines(served, cli):
         driver.quit()
 
 
-def test_a_refusal_is_shown_at_its_field_with_the_command_lines_reason(browser, served, cli):
+@pytest.mark.parametrize("entries, field", [
+    ({"depth": "7ft12in", "width": "5ft"}, "depth"),
+    # what parts the lines of a request reaches the answers whole
+    ({"area": "5\t0"}, "area"),
+    ({"area": "5%250"}, "area"),
+])
+def test_a_refusal_is_shown_at_its_field_with_the_command_lines_reason(browser, served, cli,
+                                                                       entries, field):
     open_page(browser, served)
-    entries = {"depth": "7ft12in", "width": "5ft"}
     answers, refusals = ask(browser, "load", "imperial", entries)
     _, said = command_line(cli, "load", "imperial", entries)
     assert answers == {}
-    assert said == f"ratedload-cli: --depth: {refusals['depth']}\n"
-    invalid = browser.execute_script("return document.getElementById('depth').getAttribute('aria-invalid')")
+    assert said == f"ratedload-cli: --{field}: {refusals[field]}\n"
+    invalid = browser.execute_script(
+        f"return document.getElementById('{field}').getAttribute('aria-invalid')")
     assert invalid == "true"
+
+
+def test_a_pasted_nul_is_no_end_of_the_text(browser, served):
+    open_page(browser, served)
+    answers, refusals = ask(browser, "load", "imperial", {"area": "50\x00000"})
+    assert answers == {} and refusals == {"area": "expected a number, got '50\\x00000'"}
 
 
 def test_keyboard_alone_reaches_every_field_and_shows_the_verdict(browser, served):
@@ -205,6 +220,52 @@ def test_it_works_from_a_file_with_the_network_off(browser, site):
     open_page(browser, "file://" + os.path.join(site, "index.html"))
     answers, _ = ask(browser, "load", "metric", {"area": "4.65"})
     assert answers == {"area": "4.65", "min_rated_load": "2268.038", "passengers": "31"}
+
+
+def test_a_new_build_is_taken_on_the_next_visits(site, tmp_path):
+    # Files a day old, which the browser's HTTP cache would hold for hours
+    # without asking the server, as it does for any static server that
+    # sends no Cache-Control.
+    folder = tmp_path / "site"
+    shutil.copytree(site, folder)
+    day_ago = time.time() - 86400
+    for path in folder.iterdir():
+        os.utime(path, (day_ago, day_ago))
+    server, address = serve(folder)
+    profile = str(tmp_path / "profile")
+    try:
+        first = new_browser(profile=profile)
+        try:
+            open_page(first, address)
+            first.set_script_timeout(10)
+            first.execute_async_script(
+                "const done = arguments[0]; navigator.serviceWorker.ready.then(() => done(true));")
+            open_page(first, address)
+        finally:
+            first.quit()
+        app = folder / "app.js"
+        app.write_text(app.read_text() + "\ndocument.documentElement.dataset.build = 'next';\n")
+
+        # The browser started again, another day: the kept page answers at
+        # once, and the new copy is kept for the visit after.
+        again = new_browser(profile=profile)
+        try:
+            open_page(again, address)
+            again.set_script_timeout(10)
+            kept_anew = ("const done = arguments[0]; caches.match('app.js')"
+                         ".then((kept) => kept.text()).then((text) => done(text.includes('next')));")
+            WebDriverWait(again, 10, poll_frequency=0.2).until(
+                lambda driver: driver.execute_async_script(kept_anew))
+        finally:
+            again.quit()
+        last = new_browser(profile=profile)
+        try:
+            open_page(last, address)
+            assert last.execute_script("return document.documentElement.dataset.build") == "next"
+        finally:
+            last.quit()
+    finally:
+        server.shutdown()
 
 
 def test_once_visited_it_works_with_no_network(browser, served):
