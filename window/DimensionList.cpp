@@ -58,6 +58,10 @@ bool StepsThroughItems(const QKeyEvent *event)
 DimensionList::DimensionList(QWidget *parent)
     : QComboBox(parent)
 {
+    // An editable combo box takes the focus from the wheel by default, before
+    // the wheel event reaches it: a list under the pointer would then be
+    // entered, and changed, without a click.
+    setFocusPolicy(Qt::StrongFocus);
     connect(
         this, &QComboBox::editTextChanged, this, [this] { KeepCurrentItemInStep(this, false); });
 }

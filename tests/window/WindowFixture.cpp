@@ -152,9 +152,17 @@ void WindowTest::choose(QAction *item)
     settle();
 }
 
-// One event a notch. The widget under the pointer gets the wheel first; what
-// it ignores goes on to its parents, as Qt does for a real wheel (and not for
-// a sent one).
+// QCoreApplication names this function its friend: what the windowing
+// system delivers comes through it, and only such spontaneous events get
+// the focus and parents a real wheel gets.
+bool qt_sendSpontaneousEvent(QObject *receiver, QEvent *event)
+{
+    return QCoreApplication::sendSpontaneousEvent(receiver, event);
+}
+
+// One event a notch, to the widget under the pointer, as a person's wheel
+// comes: Qt gives the focus to a list that takes it from the wheel, and
+// passes on to the parents what the widget ignores.
 void WindowTest::turnWheel(QWidget *control, int notches)
 {
     const QPoint centre = control->rect().center();
@@ -162,13 +170,9 @@ void WindowTest::turnWheel(QWidget *control, int notches)
     const QPoint global = control->mapToGlobal(centre);
     const QPoint notch(0, notches > 0 ? -120 : 120);
     for (int n = 0; n < std::abs(notches); ++n) {
-        for (QWidget *widget = target; widget; widget = widget->parentWidget()) {
-            QWheelEvent wheel(widget->mapFromGlobal(global), global, QPoint(), notch, Qt::NoButton,
-                Qt::NoModifier, Qt::NoScrollPhase, false);
-            QApplication::sendEvent(widget, &wheel);
-            if (wheel.isAccepted() || widget->isWindow())
-                break;
-        }
+        QWheelEvent wheel(target->mapFromGlobal(global), global, QPoint(), notch, Qt::NoButton,
+            Qt::NoModifier, Qt::NoScrollPhase, false);
+        qt_sendSpontaneousEvent(target, &wheel);
         settle();
     }
 }
