@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QScreen>
@@ -110,6 +111,10 @@ MainForm::MainForm(QWidget *parent)
     ui->centralwidget->setFont(font());
     setFont(DesignFont());
     ApplyDesignFonts(*ui);
+    // The drop-down menus and the message boxes are windows of their own,
+    // which take no font from this one.
+    for (QMenu *menu : { ui->mnuUnits, ui->mnuFind })
+        menu->setFont(DesignFont());
     Label1 = { ui->Label1_0, ui->Label1_1, ui->Label1_2, ui->Label1_3, ui->Label1_4, ui->Label1_5,
         ui->Label1_6, ui->Label1_7, ui->Label1_8, ui->Label1_9, ui->Label1_10, ui->Label1_11,
         ui->Label1_12, ui->Label1_13 };
@@ -372,6 +377,7 @@ void MainForm::ShowMessage(ratedload::calc::Message message)
     QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(text.title.data(), text.title.size()),
         QString::fromUtf8(text.prompt.data(), text.prompt.size()), QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);
+    box.setFont(DesignFont());
     box.exec();
 }
 

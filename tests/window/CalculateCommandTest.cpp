@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "tests/window/WindowFixture.h"
 
+#include <QFontInfo>
 #include <QTest>
 
 namespace {
@@ -60,6 +61,7 @@ TEST_F(WindowTest, area_together_with_dimensions_is_reported_and_the_typed_area_
     EXPECT_EQ(shown[0].text, kBothWays);
     EXPECT_FALSE(shown[0].hasIcon);
     EXPECT_EQ(shown[0].buttonCount, 1);
+    EXPECT_EQ(shown[0].face, QFontInfo(form->font()).family()); // a window of its own, one face
     EXPECT_EQ(listTexts(), kZeros);
     EXPECT_EQ(answersOf(*form), QStringList({ "50", "5002.5", "31" }));
     EXPECT_TRUE(text(5)->text().isEmpty());

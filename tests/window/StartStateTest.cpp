@@ -207,6 +207,9 @@ TEST_F(WindowTest, controls_use_the_sizes_and_weights_of_the_design_in_a_sans_fa
             || family == "Helvetica")
             << e.name << " is drawn in " << qPrintable(family);
     }
+    // The drop-down menus are windows of their own, which take no font from the window.
+    for (const char *menu : { "mnuUnits", "mnuFind" })
+        EXPECT_EQ(QFontInfo(find<QMenu>(menu)->font()).family(), QFontInfo(form->font()).family());
 }
 
 TEST_F(WindowTest, every_label_caption_fits_inside_its_label)

@@ -3,6 +3,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QFontInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -20,7 +21,7 @@ void WindowTest::SetUp()
         if (!box || !box->isVisible())
             return;
         messages.append({ box->windowTitle(), box->text(), box->icon() != QMessageBox::NoIcon,
-            static_cast<int>(box->buttons().size()) });
+            static_cast<int>(box->buttons().size()), QFontInfo(box->font()).family() });
         box->button(QMessageBox::Ok) ? box->button(QMessageBox::Ok)->click() : box->reject();
     });
     answerer.start();

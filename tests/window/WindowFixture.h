@@ -47,6 +47,7 @@ struct Message {
     QString text;
     bool hasIcon = false;
     int buttonCount = 0;
+    QString face; // the family its text is drawn in
 };
 
 // Drives a real MainForm as a person would. Every message box that opens is
