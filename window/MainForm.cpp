@@ -378,6 +378,8 @@ void MainForm::ShowMessage(ratedload::calc::Message message)
         QString::fromUtf8(text.prompt.data(), text.prompt.size()), QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);
     box.setFont(DesignFont());
+    // Some styles put an icon on the standard buttons; the design's box has none.
+    box.button(QMessageBox::Ok)->setIcon(QIcon());
     box.exec();
 }
 

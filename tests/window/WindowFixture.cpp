@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "tests/window/WindowFixture.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QFontInfo>
@@ -9,6 +10,7 @@
 #include <QTest>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <cstdlib>
 
 void WindowTest::SetUp()
@@ -20,8 +22,12 @@ void WindowTest::SetUp()
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (!box || !box->isVisible())
             return;
-        messages.append({ box->windowTitle(), box->text(), box->icon() != QMessageBox::NoIcon,
-            static_cast<int>(box->buttons().size()), QFontInfo(box->font()).family() });
+        const QList<QAbstractButton *> buttons = box->buttons();
+        const bool buttonIcon = std::any_of(buttons.begin(), buttons.end(),
+            [](const QAbstractButton *button) { return !button->icon().isNull(); });
+        messages.append({ box->windowTitle(), box->text(),
+            box->icon() != QMessageBox::NoIcon || buttonIcon, static_cast<int>(buttons.size()),
+            QFontInfo(box->font()).family() });
         box->button(QMessageBox::Ok) ? box->button(QMessageBox::Ok)->click() : box->reject();
     });
     answerer.start();

@@ -45,7 +45,7 @@ inline QStringList answersOf(const MainForm &form)
 struct Message {
     QString title;
     QString text;
-    bool hasIcon = false;
+    bool hasIcon = false; // of the box, or on a button
     int buttonCount = 0;
     QString face; // the family its text is drawn in
 };

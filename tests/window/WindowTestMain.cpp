@@ -2,6 +2,7 @@
 #include "tests/window/WindowTestMain.h"
 
 #include <QApplication>
+#include <QProxyStyle>
 
 #include <gtest/gtest.h>
 
@@ -32,6 +33,19 @@ public:
     }
 };
 
+// The offscreen platform puts no icons on a dialog's buttons; a desktop's
+// often does, as this style has it.
+class DesktopStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+        QStyleHintReturn *returned) const override
+    {
+        if (hint == SH_DialogButtonBox_ButtonsHaveIcons)
+            return 1;
+        return QProxyStyle::styleHint(hint, option, widget, returned);
+    }
+};
+
 } // namespace
 
 int EscapedExceptions()
@@ -44,6 +58,7 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     CheckedApplication app(argc, argv);
+    QApplication::setStyle(new DesktopStyle);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
