@@ -7,8 +7,8 @@
 // NUL are written %XX): question, units (imperial or metric), the entries
 // named as the command line's options (type, class, truck, load, area,
 // depth, width, loads, areas) and the title block of the sheet (site, car,
-// inspector, date). The reply is JSON: the answer, or the
-// refusal with its field, kind and reason.
+// inspector, date). The reply is JSON: the answer, or the refusal with its
+// field, kind and reason.
 
 #include "answers/Questions.h"
 #include "answers/Records.h"
