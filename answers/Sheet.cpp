@@ -317,6 +317,20 @@ Entries CarOf(const Entries &entries, const std::string &car)
     return checked;
 }
 
+ChartPoint CarPoint(const Entries &car)
+{
+    try {
+        return Ask(CheckQuestion(), car).answer.point;
+    } catch (const Refusal &refusal) {
+        if (refusal.kind() != Refusal::Kind::Message || refusal.field() != "truck")
+            throw;
+        throw Refusal(Refusal::Kind::Message, "",
+            refusal.reason()
+                + "; a car given by its load and area alone has none: give it among the rows, "
+                  "with a truck column");
+    }
+}
+
 Paper PaperOf(const std::optional<std::string> &paper, rules::Units units)
 {
     if (!paper)

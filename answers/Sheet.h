@@ -87,6 +87,10 @@ std::pair<int, int> ChartSize(const std::optional<std::string> &size);
 // A car of a check as LOAD,AREA: its entries. Refusal (field "car").
 Entries CarOf(const Entries &entries, const std::string &car);
 
+// The point of such a car, checked. A car of a class that needs the weight
+// of a loaded truck is refused with no field: it has no truck to give.
+ChartPoint CarPoint(const Entries &car);
+
 // Refusal where a car is of another type or class than the chart: it would
 // be read against a curve not its own.
 void CheckChartKind(const ChartContent &chart, const Entries &car);

@@ -83,8 +83,7 @@ public:
         for (const std::string &car : outputs.cars) {
             const answers::Entries checked = answers::CarOf(entries, car);
             try {
-                content.points.push_back(
-                    answers::Ask(answers::CheckQuestion(), checked).answer.point);
+                content.points.push_back(answers::CarPoint(checked));
             } catch (const answers::Refusal &refusal) {
                 Report(streams.err, "--car " + car, refusal, checked);
                 return kBadInput;

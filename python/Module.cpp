@@ -265,8 +265,7 @@ public:
     // A car as LOAD,AREA, checked and drawn.
     void AddCar(const std::string &car)
     {
-        const answers::Entries checked = answers::CarOf(entries_, car);
-        content_.points.push_back(answers::Ask(answers::CheckQuestion(), checked).answer.point);
+        content_.points.push_back(answers::CarPoint(answers::CarOf(entries_, car)));
     }
 
     // A line of a batch of check: as Batch.answer, drawn when it is answered.

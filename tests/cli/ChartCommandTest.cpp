@@ -144,7 +144,11 @@ INSTANTIATE_TEST_SUITE_P(Options, BadChartTest, testing::Values(
     BadChartRow{"CarNotANumber", "chart --svg {dir}/c.svg --car 4000,abc", "--car 4000,abc: "},
     BadChartRow{"SvgIsAFolder", "chart --svg {dir}", "--svg: "},
     BadChartRow{"PngInNoFolder", "chart --png {dir}/none/c.png", "--png: "},
-    BadChartRow{"ClassForPassengers", "chart --svg {dir}/c.svg --class B", "--class: "}),
+    BadChartRow{"ClassForPassengers", "chart --svg {dir}/c.svg --class B", "--class: "},
+    BadChartRow{"CarOfATruckClass",
+        "chart --svg {dir}/c.svg --type freight --class C1 --car 4000,41",
+        "--car 4000,41: class C1 needs the weight of the loaded truck; a car given by its load "
+        "and area alone has none: give it among the rows, with a truck column"}),
     CaseName{});
 
 TEST(ChartHelpTest, SaysWhatACarIs)
