@@ -219,8 +219,11 @@
         const answer = sheetAnswer;
         const sheet = byId('sheet');
         sheet.replaceChildren();
-        if (!answer)
+        if (!answer) {
+            sheet.append(element('p', 'Nothing to print yet: the calculation sheet is that of '
+                + 'an answer, and the entries give none.'));
             return;
+        }
         const rows = (lines, columns) => {
             const made = element('div', undefined, { class: columns > 1 ? 'rows two' : 'rows' });
             for (const line of lines) {

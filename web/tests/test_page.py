@@ -189,6 +189,16 @@ def test_printing_gives_the_calculation_sheet_on_one_page(browser, served, shots
                     os.path.join(shots, f"sheet-{units}")], check=True)
 
 
+def test_printing_with_no_answer_says_so(browser, served, tmp_path):
+    open_page(browser, served)
+    ask(browser, "check", "imperial", {"load": "3000", "area": "abc"})
+    printed = browser.execute_cdp_cmd("Page.printToPDF", {"preferCSSPageSize": True})
+    pdf = tmp_path / "sheet.pdf"
+    pdf.write_bytes(base64.b64decode(printed["data"]))
+    text = subprocess.run(["pdftotext", str(pdf), "-"], capture_output=True, text=True).stdout
+    assert "Nothing to print yet" in text
+
+
 @pytest.mark.parametrize("width", [360, 1280])
 def test_the_page_fits_its_width(served, shots, width):
     driver = new_browser(width, 800, mobile=width < 500)
