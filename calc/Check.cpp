@@ -47,11 +47,6 @@ double AreaOfSides(const Sides &sides, double shorter)
     return sides.units == rules::Units::Imperial ? product / kSquareInchesPerSquareFoot : product;
 }
 
-std::string FourPlaces(double value)
-{
-    return rules::DoubleToText(rules::RoundTo4Places(value));
-}
-
 Verdict VerdictOf(const std::string &compared, double maximum, double allowed)
 {
     const double area = rules::StrictNumber(compared);
@@ -78,12 +73,12 @@ void Figures(
     // Sides are given to 4 decimal places of an inch (of a millimetre); where
     // that last place decides the verdict, it goes in the car's favour.
     if (rules::AreaWasTyped(platform.areaText)) {
-        answers.areaCompared = FourPlaces(rules::ReadNumber(platform.areaText));
+        answers.areaCompared = rules::FourPlacesText(rules::ReadNumber(platform.areaText));
     } else {
         const Sides sides = SidesOf(platform);
-        answers.areaCompared = FourPlaces(AreaOfSides(sides, 0.0));
+        answers.areaCompared = rules::FourPlacesText(AreaOfSides(sides, 0.0));
         const bool imperial = platform.units == rules::Units::Imperial;
-        const std::string shorter = FourPlaces(
+        const std::string shorter = rules::FourPlacesText(
             AreaOfSides(sides, imperial ? kHalfPlaceOfAnInch : kHalfPlaceOfAMillimetre));
         if (VerdictOf(shorter, maximum, allowed)
             != VerdictOf(answers.areaCompared, maximum, allowed))

@@ -8,6 +8,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <optional>
 
 namespace ratedload::calc {
@@ -15,6 +16,9 @@ namespace ratedload::calc {
 namespace {
 
 using rules::kExactPowersOfTen;
+
+// Whole numbers of at most 15 digits.
+constexpr long long kFifteenDigits = 1'000'000'000'000'000;
 
 // Longer than any double in fixed notation with kMostPlaces decimals.
 using Buffer = std::array<char, 512>;
@@ -39,23 +43,33 @@ int ShortestPlaces(double value)
     return digits - 1 - exponent;
 }
 
+// The value rounded to `places`, 0 to 4, as a whole number of units of the
+// last place, where the value times 10^places lies well away from a half:
+// there its error (below 10^-7 for these magnitudes) cannot move the
+// rounding. Most values are such; nothing for the others.
+std::optional<long long> RoundedUnits(double value, int places)
+{
+    if (places < 0 || places > 4)
+        return std::nullopt;
+    const double scaled = value * kExactPowersOfTen[static_cast<std::size_t>(places)];
+    const double whole = std::nearbyint(scaled);
+    if (std::fabs(scaled) < 1e9 && std::fabs(scaled - whole) < 0.5 - 1e-6)
+        return static_cast<long long>(whole);
+    return std::nullopt;
+}
+
 // Rounds to a number of decimal places through its decimal text. A value
 // whose shortest text has no more places comes back as it is: any text of
 // those places that is nearer reads back as the same double.
 double Rounded(double value, int places)
 {
-    // Most often the value times 10^places lies well away from a half, where
-    // its error (below 10^-7 for these magnitudes) cannot move the rounding:
-    // the whole number nearest to it, over 10^places, is the double nearest
-    // to the rounded decimal, and also the value itself where that has no
-    // more places.
-    if (places >= 0 && places <= 4) {
-        const double scale = kExactPowersOfTen[static_cast<std::size_t>(places)];
-        const double scaled = value * scale;
-        const double whole = std::nearbyint(scaled);
-        if (std::fabs(scaled) < 1e9 && std::fabs(scaled - whole) < 0.5 - 1e-6)
-            return whole == 0.0 ? std::copysign(0.0, value) : whole / scale;
-    }
+    // The whole number of units, over 10^places, is the double nearest to
+    // the rounded decimal, and also the value itself where that has no more
+    // places.
+    if (const std::optional<long long> units = RoundedUnits(value, places))
+        return *units == 0
+            ? std::copysign(0.0, value)
+            : static_cast<double>(*units) / kExactPowersOfTen[static_cast<std::size_t>(places)];
     if (value == 0.0 || ShortestPlaces(value) <= places)
         return value;
     Buffer buffer {};
@@ -157,6 +171,18 @@ std::string WithAllowance(std::string_view maximumArea)
     constexpr int kPercent = 105;
     constexpr int kPlaces = 4;
     constexpr std::size_t kSignificant = 15;
+    // Most areas are short decimals, worked out as whole numbers of their
+    // last place: 105 % is two places more, dropped to the 4th.
+    const int places = DecimalPlaces(maximumArea);
+    if (const std::optional<long long> units = InUnitsOf(maximumArea, places);
+        units && std::llabs(*units) < kFifteenDigits) {
+        long long limit = *units * kPercent;
+        int limitPlaces = places + 2;
+        for (; limitPlaces > kPlaces; --limitPlaces)
+            limit /= 10;
+        if (std::llabs(limit) < kFifteenDigits)
+            return rules::DecimalText(limit, limitPlaces);
+    }
     Decimal limit = DecimalOf(maximumArea);
     limit.digits = Times(limit.digits, kPercent);
     limit.exponent -= 2;
@@ -180,12 +206,14 @@ std::string WithAllowance(std::string_view maximumArea)
 
 int DecimalPlaces(std::string_view numberText)
 {
-    const std::size_t e = numberText.find_first_of("eEdD");
+    const auto isExponent = [](char c) { return c == 'e' || c == 'E' || c == 'd' || c == 'D'; };
+    const std::size_t e = static_cast<std::size_t>(
+        std::find_if(numberText.begin(), numberText.end(), isExponent) - numberText.begin());
     const std::string_view mantissa = numberText.substr(0, e);
     const std::size_t point = mantissa.find('.');
     int places
         = point == std::string_view::npos ? 0 : static_cast<int>(mantissa.size() - point - 1);
-    if (e != std::string_view::npos) {
+    if (e < numberText.size()) {
         std::string_view exponent = numberText.substr(e + 1);
         if (!exponent.empty() && exponent.front() == '+')
             exponent.remove_prefix(1);
@@ -207,6 +235,9 @@ std::string Difference(std::string_view a, std::string_view b)
         // fit: the quotient is the double nearest to the decimal.
         constexpr long long kExact = 1LL << 53;
         const long long units = *first - *second;
+        if (places < static_cast<int>(kExactPowersOfTen.size()) && units > -kFifteenDigits
+            && units < kFifteenDigits)
+            return rules::DecimalText(units, places);
         if (places < static_cast<int>(kExactPowersOfTen.size()) && units > -kExact
             && units < kExact)
             return rules::DoubleToText(
@@ -226,7 +257,10 @@ std::optional<std::string> Percent(std::string_view part, std::string_view whole
     if (base == 0.0)
         return std::nullopt;
     const double share = rules::ReadNumber(part) / base * 100.0;
-    const double rounded = Rounded(share, 2);
+    constexpr int kPlaces = 2;
+    if (const std::optional<long long> units = RoundedUnits(share, kPlaces); units && *units != 0)
+        return rules::DecimalText(*units, kPlaces);
+    const double rounded = Rounded(share, kPlaces);
     if (rounded != 0.0 || share == 0.0)
         return rules::DoubleToText(rounded);
     Buffer buffer {};

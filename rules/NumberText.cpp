@@ -9,6 +9,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <system_error>
 #include <type_traits>
@@ -146,51 +147,74 @@ Significant OfWholeNumber(bool negative, std::uint64_t number, int places)
 {
     Significant significant;
     significant.negative = negative;
-    // The digits from the last, trailing zeros left out, into the end of the array.
+    // Trailing zeros are left out, a few places at a time: the whole numbers
+    // of short decimals at 15 digits end in many.
+    int zeros = 0;
+    if (number != 0) {
+        while (number % 100'000'000 == 0) {
+            number /= 100'000'000;
+            zeros += 8;
+        }
+        if (number % 10'000 == 0) {
+            number /= 10'000;
+            zeros += 4;
+        }
+        if (number % 100 == 0) {
+            number /= 100;
+            zeros += 2;
+        }
+        if (number % 10 == 0) {
+            number /= 10;
+            zeros += 1;
+        }
+    }
+    // The digits from the last, into the end of the array.
     std::size_t first = significant.digit.size();
-    int length = 0;
-    bool trailing = true;
     do {
-        const auto digit = static_cast<char>('0' + number % 10);
+        significant.digit[--first] = static_cast<char>('0' + number % 10);
         number /= 10;
-        ++length;
-        if (trailing && digit == '0' && number != 0)
-            continue;
-        trailing = false;
-        significant.digit[--first] = digit;
     } while (number != 0);
-    significant.exponent = length - 1 - places;
     significant.count = static_cast<int>(significant.digit.size() - first);
+    significant.exponent = significant.count + zeros - 1 - places;
     std::copy(significant.digit.begin() + static_cast<std::ptrdiff_t>(first),
         significant.digit.end(), significant.digit.begin());
     return significant;
 }
 
 // Most figures are short decimals (41.55556, 3923.574). A double's shortest
-// digits are found without the general algorithm where they are at most 15
-// in the fixed form: the fewest decimal places at which a whole number over
-// 10^places reads back as the value (n and 10^places are exact, so the
-// quotient is the double nearest to the decimal). At most one decimal of 15
-// digits or fewer lies within half a unit of the value's last bit, so it is
-// the shortest, and also the value rounded to 15 digits.
+// digits are found without the general algorithm where they are at most 15:
+// at most one decimal of 15 digits or fewer lies within half a unit of the
+// value's last bit, so it is the shortest, and also the value rounded to 15
+// digits. Where there is one, it is the whole number nearest to the value
+// times the power of ten that gives 15 whole digits (the product's error
+// stays below a quarter), over that power: n and 10^places are exact, so the
+// quotient is the double nearest to the decimal, and reads back as the
+// value exactly when the decimal is that one.
 bool ShortDecimal(double value, Significant &significant)
 {
+    constexpr double kLeast = 1e14;
     constexpr double kMost = 1e15; // 15 digits
     const double magnitude = std::fabs(value);
     if (!(magnitude >= 1e-4 && magnitude < kMost))
         return false;
-    for (std::size_t places = 0; places < kExactPowersOfTen.size(); ++places) {
-        const double scaled = magnitude * kExactPowersOfTen[places];
-        if (scaled >= kMost)
-            return false;
-        const double whole = std::nearbyint(scaled);
-        if (whole / kExactPowersOfTen[places] == magnitude) {
-            significant = OfWholeNumber(
-                value < 0, static_cast<std::uint64_t>(whole), static_cast<int>(places));
-            return true;
-        }
-    }
-    return false;
+    // The power of ten of the first digit, from the binary exponent: it or
+    // one more (log10 2 is a little over 78913 / 2^18).
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &magnitude, sizeof bits);
+    const int power = static_cast<int>(bits >> 52) - 1023; // a normal number here
+    const int first = (power * 78913) >> 18;
+    std::size_t places = static_cast<std::size_t>(14 - first);
+    double scaled = magnitude * kExactPowersOfTen[places];
+    if (scaled >= kMost)
+        scaled = magnitude * kExactPowersOfTen[--places];
+    else if (scaled < kLeast)
+        return false;
+    const double whole = std::nearbyint(scaled);
+    if (whole / kExactPowersOfTen[places] != magnitude)
+        return false;
+    significant
+        = OfWholeNumber(value < 0, static_cast<std::uint64_t>(whole), static_cast<int>(places));
+    return true;
 }
 
 // A float's 7 significant digits as a whole number and the decimal places
@@ -280,16 +304,11 @@ template <class Number> Significant SignificantDigits(Number value, int count)
     return significant;
 }
 
-// The general form of printf's %G: fixed from 1E-04 to below 10^count,
-// exponent form with at least two exponent digits outside. Written into a
-// buffer first, so that the text is made once.
-template <class Number> std::string ToText(Number value, int count)
+// The general form of printf's %G for significant digits: fixed from 1E-04
+// to below 10^count, exponent form with at least two exponent digits
+// outside. Written into a buffer first, so that the text is made once.
+std::string TextOf(const Significant &significant, int count)
 {
-    if (value == 0)
-        return "0"; // also for -0
-    if (!std::isfinite(value))
-        return std::signbit(value) ? "-inf" : std::isnan(value) ? "nan" : "inf";
-    const Significant significant = SignificantDigits(value, count);
     const std::string_view digits = significant.Digits();
     const int exponent = significant.exponent;
     // The sign, 24 digits, a point, 4 zeros after it or an exponent of 3 digits.
@@ -325,6 +344,15 @@ template <class Number> std::string ToText(Number value, int count)
         }
     }
     return std::string(buffer.data(), out);
+}
+
+template <class Number> std::string ToText(Number value, int count)
+{
+    if (value == 0)
+        return "0"; // also for -0
+    if (!std::isfinite(value))
+        return std::signbit(value) ? "-inf" : std::isnan(value) ? "nan" : "inf";
+    return TextOf(SignificantDigits(value, count), count);
 }
 
 // A plain decimal such as -41.5556, of at most 15 digits, read exactly: the
@@ -449,6 +477,25 @@ std::string DoubleToText(double value)
     if (!std::isfinite(value))
         throw RunTimeError("overflow: value beyond the range of double precision");
     return ToText(value, 15);
+}
+
+std::string DecimalText(long long units, int places)
+{
+    if (units == 0)
+        return "0";
+    const bool negative = units < 0;
+    const auto magnitude = static_cast<std::uint64_t>(negative ? -units : units);
+    return TextOf(OfWholeNumber(negative, magnitude, places), 15);
+}
+
+std::string FourPlacesText(double value)
+{
+    // As RoundTo4Places finds it at once, a whole number of ten-thousandths.
+    const double times = value * 1e4;
+    const double whole = std::nearbyint(times);
+    if (std::fabs(value) < 1e4 && std::fabs(times - whole) < 0.5 - 1e-6)
+        return DecimalText(static_cast<long long>(whole), 4);
+    return DoubleToText(RoundTo4Places(value));
 }
 
 double RoundTo4Places(double value)

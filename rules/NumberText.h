@@ -33,6 +33,12 @@ std::string DoubleToText(double value);
 // the double nearest to the float's 7 digits, worked out without the text.
 double SingleAsShown(float value);
 
+// What DoubleToText writes for units / 10^places, where units has at most
+// 15 digits (below 10^15) and places is 0 to 22, written from the digits:
+// that decimal is the only one of 15 digits or fewer that reads back as the
+// quotient, so it is the quotient's text.
+std::string DecimalText(long long units, int places);
+
 // The powers of ten that a double holds exactly, 10^0 to 10^22: a whole
 // number below 2^53 over one of them is the double nearest to that decimal.
 inline constexpr std::array<double, 23> kExactPowersOfTen { 1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7,
@@ -43,5 +49,8 @@ inline constexpr std::array<double, 23> kExactPowersOfTen { 1e0, 1e1, 1e2, 1e3, 
 // it, so a double that is only nearly a tie in binary (0.00005) rounds as the
 // tie that a person reads in it.
 double RoundTo4Places(double value);
+
+// DoubleToText(RoundTo4Places(value)), most often without the division.
+std::string FourPlacesText(double value);
 
 } // namespace ratedload::rules

@@ -209,6 +209,7 @@ class RoundTo4PlacesTest : public testing::TestWithParam<RoundRow> {};
 
 TEST_P(RoundTo4PlacesTest, RoundsTheDecimalAPersonReads) {
     EXPECT_EQ(DoubleToText(RoundTo4Places(GetParam().value)), GetParam().text);
+    EXPECT_EQ(FourPlacesText(GetParam().value), GetParam().text);
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, RoundTo4PlacesTest, testing::Values(
@@ -273,6 +274,8 @@ TEST(RoundTo4PlacesTest, AgreesWithTheRuleOnPrintfsDigits) {
         }
         ASSERT_EQ(RoundTo4Places(value), RoundedBy15Digits(value)) << std::hexfloat << value;
         ASSERT_EQ(RoundTo4Places(-value), RoundedBy15Digits(-value)) << std::hexfloat << value;
+        ASSERT_EQ(FourPlacesText(value), DoubleToText(RoundedBy15Digits(value)))
+            << std::hexfloat << value;
     }
 }
 
@@ -366,6 +369,11 @@ TEST(NumberToTextTest, AgreesWithPrintfForShortDecimals) {
             continue;
         std::snprintf(expected, sizeof expected, "%.15G", read);
         ASSERT_EQ(DoubleToText(read), expected) << text;
+        if (count <= 15 && point <= 22) {
+            const long long units = std::stoll(std::string(text).erase(
+                std::min(text.find('.'), text.size()), text.find('.') == std::string::npos ? 0 : 1));
+            ASSERT_EQ(DecimalText(units, point < count ? point : 0), expected) << text;
+        }
         const auto single = static_cast<float>(read);
         if (std::fabs(read) > 3e38 || single == 0.0f)
             continue;
