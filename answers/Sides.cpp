@@ -43,8 +43,18 @@ Unit UnitNamed(std::string_view word)
         { "m", Unit::Metres },
         { "mm", Unit::Millimetres },
     } };
+    auto sameWord = [word](std::string_view name) {
+        if (name.size() != word.size())
+            return false;
+        for (std::size_t i = 0; i < name.size(); ++i) {
+            const char c = word[i];
+            if ((c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) != name[i])
+                return false;
+        }
+        return true;
+    };
     for (const auto &[name, unit] : kUnits) {
-        if (name.size() == word.size() && Lower(word) == name)
+        if (sameWord(name))
             return unit;
     }
     return Unit::Unknown;
@@ -54,16 +64,42 @@ Unit UnitNamed(std::string_view word)
 {
     const std::string_view example
         = units == rules::Units::Imperial ? kImperialExample : kMetricExample;
-    Refuse("", "expected a length " + std::string(example) + ", got '" + std::string(text) + "'"
+    Refuse("",
+        "expected a length " + std::string(example) + ", got '" + std::string(text) + "'"
             + (why.empty() ? "" : " (" + why + ")"));
 }
 
+// The tokens of a side: a side has few, kept without an allocation; a text
+// of many more is still read whole, for the refusal it deserves.
+class TokenList {
+public:
+    void push_back(const Token &token)
+    {
+        if (size_ < first_.size())
+            first_[size_] = token;
+        else
+            more_.push_back(token);
+        ++size_;
+    }
+    std::size_t size() const { return size_; }
+    bool empty() const { return size_ == 0; }
+    const Token &operator[](std::size_t i) const
+    {
+        return i < first_.size() ? first_[i] : more_[i - first_.size()];
+    }
+    const Token &back() const { return (*this)[size_ - 1]; }
+
+private:
+    std::array<Token, 8> first_;
+    std::vector<Token> more_;
+    std::size_t size_ = 0;
+};
+
 // Numbers (digits with at most one point), fractions n/d, unit words or marks,
 // and dashes; blanks only separate.
-std::vector<Token> Tokens(std::string_view text, rules::Units units)
+TokenList Tokens(std::string_view text, rules::Units units)
 {
-    std::vector<Token> tokens;
-    tokens.reserve(8);
+    TokenList tokens;
     std::size_t pos = 0;
     auto at = [&](std::size_t i) { return i < text.size() ? text[i] : '\0'; };
     while (pos < text.size()) {
@@ -120,7 +156,7 @@ std::vector<Token> Tokens(std::string_view text, rules::Units units)
 
 // Every unit must be known and of the unit system in force, and every number
 // must carry one.
-void CheckUnits(std::string_view text, const std::vector<Token> &tokens, rules::Units units)
+void CheckUnits(std::string_view text, const TokenList &tokens, rules::Units units)
 {
     const bool imperial = units == rules::Units::Imperial;
     for (std::size_t i = 0; i < tokens.size(); ++i) {
@@ -130,14 +166,16 @@ void CheckUnits(std::string_view text, const std::vector<Token> &tokens, rules::
                 RefuseSide(text, units, "unknown unit '" + Lower(token.text) + "'");
             const bool imperialUnit = token.unit == Unit::Feet || token.unit == Unit::Inches;
             if (imperial && !imperialUnit)
-                Refuse("", "'" + std::string(text)
-                    + "' is in metres; in imperial units, sides are in feet and inches, "
-                    + std::string(kImperialExample));
+                Refuse("",
+                    "'" + std::string(text)
+                        + "' is in metres; in imperial units, sides are in feet and inches, "
+                        + std::string(kImperialExample));
             if (!imperial && imperialUnit)
-                Refuse("", "'" + std::string(text)
-                    + "' is in feet and inches; in metric units, sides are in metres and "
-                      "millimetres, "
-                    + std::string(kMetricExample));
+                Refuse("",
+                    "'" + std::string(text)
+                        + "' is in feet and inches; in metric units, sides are in metres and "
+                          "millimetres, "
+                        + std::string(kMetricExample));
         }
     }
     const bool lastIsNumber = !tokens.empty() && tokens.back().kind != Token::kUnit;
@@ -155,14 +193,15 @@ std::string FractionText(std::string_view text, const Token &token)
         RefuseSide(text, rules::Units::Imperial, "a fraction with a zero denominator");
     const double fraction = numerator / denominator;
     if (!(fraction < 1.0))
-        RefuseSide(text, rules::Units::Imperial, "a fraction of an inch is less than 1, such as 1/2");
+        RefuseSide(
+            text, rules::Units::Imperial, "a fraction of an inch is less than 1, such as 1/2");
     return rules::DoubleToText(fraction);
 }
 
 // Walks the tokens of a side against its grammar.
 class Reader {
 public:
-    Reader(const std::vector<Token> &tokens)
+    Reader(const TokenList &tokens)
         : tokens_(tokens)
     {
     }
@@ -181,11 +220,11 @@ public:
     const Token &Take() { return tokens_[next_++]; }
 
 private:
-    const std::vector<Token> &tokens_;
+    const TokenList &tokens_;
     std::size_t next_ = 0;
 };
 
-SideTexts ReadImperial(std::string_view text, const std::vector<Token> &tokens)
+SideTexts ReadImperial(std::string_view text, const TokenList &tokens)
 {
     const auto units = rules::Units::Imperial;
     SideTexts side;
@@ -225,7 +264,7 @@ SideTexts ReadImperial(std::string_view text, const std::vector<Token> &tokens)
     return side;
 }
 
-SideTexts ReadMetric(std::string_view text, const std::vector<Token> &tokens)
+SideTexts ReadMetric(std::string_view text, const TokenList &tokens)
 {
     const auto units = rules::Units::Metric;
     SideTexts side;
@@ -247,7 +286,7 @@ SideTexts ReadMetric(std::string_view text, const std::vector<Token> &tokens)
 
 SideTexts ReadSide(std::string_view text, rules::Units units)
 {
-    const std::vector<Token> tokens = Tokens(text, units);
+    const TokenList tokens = Tokens(text, units);
     if (tokens.empty())
         RefuseSide(text, units);
     CheckUnits(text, tokens, units);

@@ -83,6 +83,17 @@ INSTANTIATE_TEST_SUITE_P(Written, BadSideTest, testing::Values(
     std::make_pair("0.0000000000000000000000000000000000000000000001in", Units::Imperial),
     std::make_pair("0.0000000000000000000000000000000000000000000001m", Units::Metric)));
 
+TEST(BadSideTest, ALongTextIsReadWholeForItsRefusal)
+{
+    try {
+        ReadSide("1 2 3 4 5 6 7 8 9 furlongs", Units::Imperial);
+        FAIL();
+    } catch (const Refusal &refusal) {
+        EXPECT_NE(refusal.reason().find("unknown unit 'furlongs'"), std::string::npos)
+            << refusal.reason();
+    }
+}
+
 TEST(ValuesTest, ListsAndRangesGiveTheTextsEntered)
 {
     using Texts = std::vector<std::string>;
