@@ -80,20 +80,26 @@ double Rounded(double value, int places)
     return rounded;
 }
 
-// A number text of the plain form -ddd.ddd as a whole number of units of
-// its `places`th decimal place; nothing for other forms or more digits than
-// a 64-bit integer holds exactly.
-std::optional<long long> InUnitsOf(std::string_view text, int places)
+// A number text of the plain form -ddd.ddd as the whole number of its
+// digits and the places after its point; nothing for other forms or more
+// digits than a 64-bit integer holds exactly.
+struct PlainDecimal {
+    long long units = 0;
+    int places = 0;
+    int digits = 0;
+};
+
+constexpr int kMostDigits = 17;
+
+std::optional<PlainDecimal> PlainDecimalOf(std::string_view text)
 {
-    constexpr int kMostDigits = 17;
     bool negative = false;
     std::size_t pos = 0;
     if (pos < text.size() && text[pos] == '-') {
         negative = true;
         ++pos;
     }
-    long long units = 0;
-    int digits = 0;
+    PlainDecimal plain;
     int decimals = -1; // digits after the point, once there is one
     for (; pos < text.size(); ++pos) {
         const char c = text[pos];
@@ -101,20 +107,31 @@ std::optional<long long> InUnitsOf(std::string_view text, int places)
             decimals = 0;
             continue;
         }
-        if (c < '0' || c > '9' || ++digits > kMostDigits)
+        if (c < '0' || c > '9' || ++plain.digits > kMostDigits)
             return std::nullopt;
-        units = units * 10 + (c - '0');
+        plain.units = plain.units * 10 + (c - '0');
         if (decimals >= 0)
             ++decimals;
     }
-    if (digits == 0)
+    if (plain.digits == 0)
         return std::nullopt;
-    for (int place = decimals < 0 ? 0 : decimals; place < places; ++place) {
-        if (++digits > kMostDigits)
+    plain.places = decimals < 0 ? 0 : decimals;
+    if (negative)
+        plain.units = -plain.units;
+    return plain;
+}
+
+// The decimal as a whole number of units of its `places`th decimal place,
+// at least its own; nothing where that takes more digits than a 64-bit
+// integer holds exactly.
+std::optional<long long> InUnits(PlainDecimal plain, int places)
+{
+    for (; plain.places < places; ++plain.places) {
+        if (++plain.digits > kMostDigits)
             return std::nullopt;
-        units *= 10;
+        plain.units *= 10;
     }
-    return negative ? -units : units;
+    return plain.units;
 }
 
 // A number text as its decimal digits and the power of ten of the last one.
@@ -173,11 +190,10 @@ std::string WithAllowance(std::string_view maximumArea)
     constexpr std::size_t kSignificant = 15;
     // Most areas are short decimals, worked out as whole numbers of their
     // last place: 105 % is two places more, dropped to the 4th.
-    const int places = DecimalPlaces(maximumArea);
-    if (const std::optional<long long> units = InUnitsOf(maximumArea, places);
-        units && std::llabs(*units) < kFifteenDigits) {
-        long long limit = *units * kPercent;
-        int limitPlaces = places + 2;
+    if (const std::optional<PlainDecimal> area = PlainDecimalOf(maximumArea);
+        area && std::llabs(area->units) < kFifteenDigits) {
+        long long limit = area->units * kPercent;
+        int limitPlaces = area->places + 2;
         for (; limitPlaces > kPlaces; --limitPlaces)
             limit /= 10;
         if (std::llabs(limit) < kFifteenDigits)
@@ -226,10 +242,14 @@ int DecimalPlaces(std::string_view numberText)
 
 std::string Difference(std::string_view a, std::string_view b)
 {
-    const int places = std::max(DecimalPlaces(a), DecimalPlaces(b));
-    // Two plain decimals differ by a decimal of their places, worked out exactly.
-    const std::optional<long long> first = InUnitsOf(a, places);
-    const std::optional<long long> second = InUnitsOf(b, places);
+    // Two plain decimals differ by a decimal of the finer places, worked out
+    // exactly.
+    const std::optional<PlainDecimal> plainA = PlainDecimalOf(a);
+    const std::optional<PlainDecimal> plainB = PlainDecimalOf(b);
+    const int places = plainA && plainB ? std::max(plainA->places, plainB->places)
+                                        : std::max(DecimalPlaces(a), DecimalPlaces(b));
+    const std::optional<long long> first = plainA ? InUnits(*plainA, places) : std::nullopt;
+    const std::optional<long long> second = plainB ? InUnits(*plainB, places) : std::nullopt;
     if (first && second) {
         // The whole number of units and 10^places are both exact where they
         // fit: the quotient is the double nearest to the decimal.
