@@ -71,12 +71,12 @@ ElevatorType TypeOf(const std::optional<std::string> &text)
 {
     if (!text)
         return ElevatorType::Passenger;
-    const std::string type = Lower(Trimmed(*text));
-    if (type == "passenger")
+    const std::string_view type = Trimmed(*text);
+    if (SameName(type, "passenger"))
         return ElevatorType::Passenger;
-    if (type == "freight")
+    if (SameName(type, "freight"))
         return ElevatorType::Freight;
-    if (type == "freight-passenger")
+    if (SameName(type, "freight-passenger"))
         return ElevatorType::FreightPassenger;
     Refuse("type", "expected passenger, freight or freight-passenger, got '" + *text + "'");
 }
@@ -98,16 +98,15 @@ std::optional<FreightClass> ClassOf(const std::optional<std::string> &text, Elev
 {
     if (text && type != ElevatorType::Freight)
         Refuse("class",
-            "a class of loading is for the type freight, not for "
-                + std::string(TypeName(type)));
+            "a class of loading is for the type freight, not for " + std::string(TypeName(type)));
     if (type != ElevatorType::Freight)
         return std::nullopt;
     if (!text)
         return FreightClass::A;
-    const std::string name = Lower(Trimmed(*text));
+    const std::string_view name = Trimmed(*text);
     for (const FreightClass value : { FreightClass::A, FreightClass::B, FreightClass::C1,
              FreightClass::C2, FreightClass::C3 }) {
-        if (name == Lower(ClassName(value)))
+        if (SameName(name, ClassName(value)))
             return value;
     }
     Refuse("class", "expected A, B, C1, C2 or C3, got '" + *text + "'");
@@ -134,8 +133,9 @@ std::string PositiveNumber(std::string_view field, const std::string &text, std:
 {
     const std::string trimmed(Trimmed(text));
     // Most numbers are plain decimals, which only 0 fails.
-    const bool plain = !trimmed.empty()
-        && std::all_of(trimmed.begin(), trimmed.end(), [](char c) { return IsDigit(c) || c == '.'; });
+    const bool plain = !trimmed.empty() && std::all_of(trimmed.begin(), trimmed.end(), [](char c) {
+        return IsDigit(c) || c == '.';
+    });
     try {
         if (plain && rules::StrictNumber(trimmed) > 0)
             return trimmed;
@@ -167,6 +167,8 @@ std::string PositiveNumber(std::string_view field, const std::string &text, std:
 
 std::string AsWritten(const std::string &typed)
 {
+    if (rules::IsWrittenAsTyped(typed))
+        return typed;
     return rules::DoubleToText(rules::ReadNumber(typed));
 }
 

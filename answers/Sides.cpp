@@ -43,18 +43,8 @@ Unit UnitNamed(std::string_view word)
         { "m", Unit::Metres },
         { "mm", Unit::Millimetres },
     } };
-    auto sameWord = [word](std::string_view name) {
-        if (name.size() != word.size())
-            return false;
-        for (std::size_t i = 0; i < name.size(); ++i) {
-            const char c = word[i];
-            if ((c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) != name[i])
-                return false;
-        }
-        return true;
-    };
     for (const auto &[name, unit] : kUnits) {
-        if (sameWord(name))
+        if (SameName(word, name))
             return unit;
     }
     return Unit::Unknown;

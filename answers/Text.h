@@ -44,6 +44,20 @@ inline std::string Lower(std::string_view text)
     return lower;
 }
 
+// Whether two names are the same in any case: Lower(a) == Lower(b), without
+// the copies.
+inline bool SameName(std::string_view a, std::string_view b)
+{
+    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (lower(a[i]) != lower(b[i]))
+            return false;
+    }
+    return true;
+}
+
 // The text with its first letter in upper case, for a heading.
 inline std::string Capitalised(std::string_view text)
 {

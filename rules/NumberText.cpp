@@ -478,6 +478,31 @@ std::string DoubleToText(double value)
     return ToText(value, 15);
 }
 
+bool IsWrittenAsTyped(std::string_view text)
+{
+    constexpr std::size_t kMostDigits = 15;
+    const bool negative = !text.empty() && text.front() == '-';
+    const std::string_view body = text.substr(negative ? 1 : 0);
+    const std::size_t point = std::min(body.find('.'), body.size());
+    const std::string_view whole = body.substr(0, point);
+    const std::string_view fraction = body.substr(std::min(point + 1, body.size()));
+    auto digitsOnly
+        = [](std::string_view part) { return std::all_of(part.begin(), part.end(), IsDigit); };
+    if (whole.empty() || !digitsOnly(whole) || !digitsOnly(fraction)
+        || (whole.size() > 1 && whole.front() == '0'))
+        return false;
+    if (point == body.size())
+        return whole.size() <= kMostDigits && (whole != "0" || !negative); // never "-0"
+    if (fraction.empty() || fraction.back() == '0')
+        return false;
+    if (whole != "0")
+        return whole.size() + fraction.size() <= kMostDigits;
+    // Below 1E-04 the rule writes an exponent.
+    constexpr std::size_t kMostLeadingZeros = 3;
+    const std::size_t zeros = fraction.find_first_not_of('0');
+    return zeros <= kMostLeadingZeros && fraction.size() - zeros <= kMostDigits;
+}
+
 std::string DecimalText(long long units, int places)
 {
     if (units == 0)

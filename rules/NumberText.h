@@ -33,6 +33,11 @@ std::string DoubleToText(double value);
 // the double nearest to the float's 7 digits, worked out without the text.
 double SingleAsShown(float value);
 
+// Whether DoubleToText writes the number of a text as that text itself: a
+// plain decimal of at most 15 digits without a leading or trailing zero
+// that the rule drops, and no smaller than 1E-04 ("2500", "-41.25").
+bool IsWrittenAsTyped(std::string_view text);
+
 // What DoubleToText writes for units / 10^places, where units has at most
 // 15 digits (below 10^15) and places is 0 to 22, written from the digits:
 // that decimal is the only one of 15 digits or fewer that reads back as the

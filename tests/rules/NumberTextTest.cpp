@@ -348,6 +348,17 @@ TEST(NumberToTextTest, AgreesWithPrintfForManyValues) {
 
 // Short decimals, the figures of most answers, are read and written on a
 // quicker road; printf and from_chars still say what each must give.
+TEST(NumberToTextTest, TextsWrittenAsTypedAreTheRulesOwn) {
+    for (const char *text : { "2500", "-41.25", "0.0001", "0", "999999999999999",
+             "0.120564951273346" }) {
+        EXPECT_TRUE(IsWrittenAsTyped(text)) << text;
+        EXPECT_EQ(DoubleToText(ReadNumber(text)), text);
+    }
+    for (const char *text : { "007", "1.50", "-0", "0.00001", "1e5", "5.", ".5", "", "-",
+             "1000000000000000", "0.1205649512733461", "12 ", "1.5E+15" })
+        EXPECT_FALSE(IsWrittenAsTyped(text)) << text;
+}
+
 TEST(NumberToTextTest, AgreesWithPrintfForShortDecimals) {
     std::mt19937_64 random(20261209);
     std::uniform_int_distribution<int> digits(1, 17);
@@ -369,6 +380,7 @@ TEST(NumberToTextTest, AgreesWithPrintfForShortDecimals) {
             continue;
         std::snprintf(expected, sizeof expected, "%.15G", read);
         ASSERT_EQ(DoubleToText(read), expected) << text;
+        ASSERT_EQ(IsWrittenAsTyped(text), text == expected) << text;
         if (count <= 15 && point <= 22) {
             const long long units = std::stoll(std::string(text).erase(
                 std::min(text.find('.'), text.size()), text.find('.') == std::string::npos ? 0 : 1));
