@@ -19,12 +19,11 @@ void Run::Add(Step step)
 
 std::optional<std::string> Run::Written(Field field) const
 {
-    std::optional<std::string> text;
-    for (const Step &step : steps) {
-        if (const auto *write = std::get_if<Write>(&step); write && write->field == field)
-            text = write->text;
+    for (auto step = steps.rbegin(); step != steps.rend(); ++step) {
+        if (const auto *write = std::get_if<Write>(&*step); write && write->field == field)
+            return write->text;
     }
-    return text;
+    return std::nullopt;
 }
 
 } // namespace ratedload::calc

@@ -116,7 +116,12 @@ struct Significant {
     int count = 0;
     int exponent = 0;
 
-    std::string_view Digits() const { return { digit.data(), static_cast<std::size_t>(count) }; }
+    int first = 0; // where the digits start in the array
+
+    std::string_view Digits() const
+    {
+        return { digit.data() + first, static_cast<std::size_t>(count) };
+    }
 };
 
 Significant FromScientific(std::string_view text)
@@ -168,16 +173,28 @@ Significant OfWholeNumber(bool negative, std::uint64_t number, int places)
             zeros += 1;
         }
     }
-    // The digits from the last, into the end of the array.
+    // The digits from the last, two at a time, into the end of the array.
+    static constexpr char kPairs[] = "00010203040506070809101112131415161718192021222324"
+                                     "25262728293031323334353637383940414243444546474849"
+                                     "50515253545556575859606162636465666768697071727374"
+                                     "75767778798081828384858687888990919293949596979899";
     std::size_t first = significant.digit.size();
-    do {
-        significant.digit[--first] = static_cast<char>('0' + number % 10);
-        number /= 10;
-    } while (number != 0);
+    while (number >= 100) {
+        const auto pair = static_cast<std::size_t>(number % 100) * 2;
+        number /= 100;
+        significant.digit[--first] = kPairs[pair + 1];
+        significant.digit[--first] = kPairs[pair];
+    }
+    if (number >= 10) {
+        const auto pair = static_cast<std::size_t>(number) * 2;
+        significant.digit[--first] = kPairs[pair + 1];
+        significant.digit[--first] = kPairs[pair];
+    } else {
+        significant.digit[--first] = static_cast<char>('0' + number);
+    }
+    significant.first = static_cast<int>(first);
     significant.count = static_cast<int>(significant.digit.size() - first);
     significant.exponent = significant.count + zeros - 1 - places;
-    std::copy(significant.digit.begin() + static_cast<std::ptrdiff_t>(first),
-        significant.digit.end(), significant.digit.begin());
     return significant;
 }
 
@@ -367,21 +384,24 @@ bool ShortDecimalText(std::string_view text, double &value)
     // At most 15 digits and a point.
     if (at == end || end - at > 16)
         return false;
+    // The digits before the point, then those after it.
     std::uint64_t whole = 0;
-    const char *point = nullptr;
-    for (const char *c = at; c < end; ++c) {
+    const char *c = at;
+    for (unsigned digit = 0; c < end && (digit = static_cast<unsigned>(*c - '0')) < 10; ++c)
+        whole = whole * 10 + digit;
+    const bool point = c < end;
+    if (point && *c != '.')
+        return false;
+    const std::size_t places = point ? static_cast<std::size_t>(end - c - 1) : 0;
+    for (c += point ? 1 : 0; c < end; ++c) {
         const auto digit = static_cast<unsigned>(*c - '0');
-        if (digit < 10)
-            whole = whole * 10 + digit;
-        else if (*c == '.' && !point)
-            point = c;
-        else
+        if (digit >= 10)
             return false;
+        whole = whole * 10 + digit;
     }
     const std::ptrdiff_t digits = (end - at) - (point ? 1 : 0);
     if (digits == 0 || digits > 15)
         return false;
-    const std::size_t places = point ? static_cast<std::size_t>(end - point - 1) : 0;
     const auto digitsValue = static_cast<double>(whole);
     const double magnitude = places == 0 ? digitsValue : digitsValue / kExactPowersOfTen[places];
     value = negative ? -magnitude : magnitude;
