@@ -14,11 +14,11 @@ inline bool IsBlank(char c)
 // The text without the blanks and tabs around it.
 inline std::string_view Trimmed(std::string_view text)
 {
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    const std::size_t last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
 }
 
 // Names and units are ASCII: letters, digits and case are told here, not by
