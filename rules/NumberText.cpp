@@ -146,6 +146,30 @@ Significant FromScientific(std::string_view text)
     return significant;
 }
 
+// The digits of a number, two at a time from the last, written so that they
+// end at `end`; none for 0. Returns where they start.
+char *WriteDigits(char *end, std::uint64_t number)
+{
+    static constexpr char kPairs[] = "00010203040506070809101112131415161718192021222324"
+                                     "25262728293031323334353637383940414243444546474849"
+                                     "50515253545556575859606162636465666768697071727374"
+                                     "75767778798081828384858687888990919293949596979899";
+    while (number >= 100) {
+        const auto pair = static_cast<std::size_t>(number % 100) * 2;
+        number /= 100;
+        *--end = kPairs[pair + 1];
+        *--end = kPairs[pair];
+    }
+    if (number >= 10) {
+        const auto pair = static_cast<std::size_t>(number) * 2;
+        *--end = kPairs[pair + 1];
+        *--end = kPairs[pair];
+    } else if (number > 0) {
+        *--end = static_cast<char>('0' + number);
+    }
+    return end;
+}
+
 // The significant digits of a whole number below 10^17, and of it divided by
 // 10^places: the power of ten of its first digit.
 Significant OfWholeNumber(bool negative, std::uint64_t number, int places)
@@ -173,27 +197,13 @@ Significant OfWholeNumber(bool negative, std::uint64_t number, int places)
             zeros += 1;
         }
     }
-    // The digits from the last, two at a time, into the end of the array.
-    static constexpr char kPairs[] = "00010203040506070809101112131415161718192021222324"
-                                     "25262728293031323334353637383940414243444546474849"
-                                     "50515253545556575859606162636465666768697071727374"
-                                     "75767778798081828384858687888990919293949596979899";
-    std::size_t first = significant.digit.size();
-    while (number >= 100) {
-        const auto pair = static_cast<std::size_t>(number % 100) * 2;
-        number /= 100;
-        significant.digit[--first] = kPairs[pair + 1];
-        significant.digit[--first] = kPairs[pair];
-    }
-    if (number >= 10) {
-        const auto pair = static_cast<std::size_t>(number) * 2;
-        significant.digit[--first] = kPairs[pair + 1];
-        significant.digit[--first] = kPairs[pair];
-    } else {
-        significant.digit[--first] = static_cast<char>('0' + number);
-    }
-    significant.first = static_cast<int>(first);
-    significant.count = static_cast<int>(significant.digit.size() - first);
+    // The digits into the end of the array.
+    char *const end = significant.digit.data() + significant.digit.size();
+    char *first = WriteDigits(end, number);
+    if (first == end)
+        *--first = '0'; // 0 has a digit of its own
+    significant.first = static_cast<int>(first - significant.digit.data());
+    significant.count = static_cast<int>(end - first);
     significant.exponent = significant.count + zeros - 1 - places;
     return significant;
 }
@@ -207,7 +217,7 @@ Significant OfWholeNumber(bool negative, std::uint64_t number, int places)
 // stays below a quarter), over that power: n and 10^places are exact, so the
 // quotient is the double nearest to the decimal, and reads back as the
 // value exactly when the decimal is that one.
-bool ShortDecimal(double value, Significant &significant)
+bool ShortDecimalWhole(double value, std::uint64_t &whole, int &places)
 {
     constexpr double kLeast = 1e14;
     constexpr double kMost = 1e15; // 15 digits
@@ -220,17 +230,82 @@ bool ShortDecimal(double value, Significant &significant)
     std::memcpy(&bits, &magnitude, sizeof bits);
     const int power = static_cast<int>(bits >> 52) - 1023; // a normal number here
     const int first = (power * 78913) >> 18;
-    std::size_t places = static_cast<std::size_t>(14 - first);
-    double scaled = magnitude * kExactPowersOfTen[places];
+    auto scale = static_cast<std::size_t>(14 - first);
+    double scaled = magnitude * kExactPowersOfTen[scale];
     if (scaled >= kMost)
-        scaled = magnitude * kExactPowersOfTen[--places];
+        scaled = magnitude * kExactPowersOfTen[--scale];
     else if (scaled < kLeast)
         return false;
-    const double whole = std::nearbyint(scaled);
-    if (whole / kExactPowersOfTen[places] != magnitude)
+    const double nearest = std::nearbyint(scaled);
+    if (nearest / kExactPowersOfTen[scale] != magnitude)
         return false;
-    significant
-        = OfWholeNumber(value < 0, static_cast<std::uint64_t>(whole), static_cast<int>(places));
+    whole = static_cast<std::uint64_t>(nearest);
+    places = static_cast<int>(scale);
+    return true;
+}
+
+bool ShortDecimal(double value, Significant &significant)
+{
+    std::uint64_t whole = 0;
+    int places = 0;
+    if (!ShortDecimalWhole(value, whole, places))
+        return false;
+    significant = OfWholeNumber(value < 0, whole, places);
+    return true;
+}
+
+// The text of whole / 10^places (whole not 0, below 10^17) in the fixed form
+// of the general form of %G, written straight from the whole number: where
+// the power of ten of its first digit is from -4 to 14. False elsewhere.
+bool FixedText(bool negative, std::uint64_t whole, int places, std::string &text)
+{
+    // Zeros at the end of the decimal places are not written.
+    while (places >= 8 && whole % 100'000'000 == 0) {
+        whole /= 100'000'000;
+        places -= 8;
+    }
+    if (places >= 4 && whole % 10'000 == 0) {
+        whole /= 10'000;
+        places -= 4;
+    }
+    while (places > 0 && whole % 10 == 0) {
+        whole /= 10;
+        --places;
+    }
+    constexpr int kMostPlaces = 17;
+    if (places > kMostPlaces)
+        return false;
+    std::uint64_t power = 1;
+    for (int i = 0; i < places; ++i)
+        power *= 10;
+    const std::uint64_t integer = whole / power;
+    // From the last digit: those after the point, the point, the whole part;
+    // and the power of ten of the first digit.
+    std::array<char, 48> buffer;
+    char *const end = buffer.data() + buffer.size();
+    char *at = end;
+    int exponent = 0;
+    if (places > 0) {
+        at = WriteDigits(at, whole % power);
+        if (integer == 0)
+            exponent = static_cast<int>(end - at) - 1 - places;
+        while (end - at < places)
+            *--at = '0';
+        *--at = '.';
+    }
+    char *const integerEnd = at;
+    at = WriteDigits(at, integer);
+    if (integer == 0)
+        *--at = '0';
+    else
+        exponent = static_cast<int>(integerEnd - at) - 1;
+    constexpr int kLeast = -4;
+    constexpr int kMost = 14;
+    if (exponent < kLeast || exponent > kMost)
+        return false;
+    if (negative)
+        *--at = '-';
+    text.assign(at, end);
     return true;
 }
 
@@ -495,6 +570,13 @@ std::string DoubleToText(double value)
 {
     if (!std::isfinite(value))
         throw RunTimeError("overflow: value beyond the range of double precision");
+    // A short decimal, most figures, is written from its whole number.
+    std::uint64_t whole = 0;
+    int places = 0;
+    std::string text;
+    if (value != 0 && ShortDecimalWhole(value, whole, places)
+        && FixedText(value < 0, whole, places, text))
+        return text;
     return ToText(value, 15);
 }
 
@@ -529,6 +611,9 @@ std::string DecimalText(long long units, int places)
         return "0";
     const bool negative = units < 0;
     const auto magnitude = static_cast<std::uint64_t>(negative ? -units : units);
+    std::string text;
+    if (FixedText(negative, magnitude, places, text))
+        return text;
     return TextOf(OfWholeNumber(negative, magnitude, places), 15);
 }
 
