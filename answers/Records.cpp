@@ -126,7 +126,11 @@ void AppendJsonString(std::string &out, std::string_view text)
     out += '"';
 }
 
-void AppendCsvField(std::string &line, std::string_view value)
+namespace {
+
+// A field written at `out`, in quotes where it needs them, each quote in it
+// doubled: there must be room for twice its size and two. Returns its end.
+char *WriteCsvField(char *out, std::string_view value)
 {
     bool quoted = !value.empty() && (IsBlank(value.front()) || IsBlank(value.back()));
     for (std::size_t i = 0; i < value.size() && !quoted; ++i) {
@@ -134,17 +138,25 @@ void AppendCsvField(std::string &line, std::string_view value)
         // The four that want quotes all come before '.'.
         quoted = c < '.' && (c == ',' || c == '"' || c == '\r' || c == '\n');
     }
-    if (!quoted) {
-        line += value;
-        return;
-    }
-    line += '"';
+    if (!quoted)
+        return std::copy(value.begin(), value.end(), out);
+    *out++ = '"';
     for (char c : value) {
         if (c == '"')
-            line += '"';
-        line += c;
+            *out++ = '"';
+        *out++ = c;
     }
-    line += '"';
+    *out++ = '"';
+    return out;
+}
+
+} // namespace
+
+void AppendCsvField(std::string &line, std::string_view value)
+{
+    const std::size_t start = line.size();
+    line.resize(start + 2 * value.size() + 2);
+    line.resize(static_cast<std::size_t>(WriteCsvField(line.data() + start, value) - line.data()));
 }
 
 std::string CsvField(std::string_view value)
@@ -164,22 +176,32 @@ std::string CsvHeader(const std::vector<Column> &columns)
 
 void AppendCsvRecord(std::string &line, const std::vector<Column> &columns, const Row &row)
 {
+    // Written in place, in room for every field in quotes with its quotes
+    // doubled and a mark before it, then cut to what was written.
+    const std::size_t fields = std::min(columns.size(), row.size());
+    std::size_t room = columns.size() + 1;
+    for (std::size_t i = 0; i < fields; ++i)
+        room += row[i] ? 2 * row[i]->size() + 4 : 0;
+    const std::size_t start = line.size();
+    line.resize(start + room);
+    char *out = line.data() + start;
     for (std::size_t i = 0; i < columns.size(); ++i) {
         if (i)
-            line += ',';
-        if (i >= row.size() || !row[i] || row[i]->empty())
+            *out++ = ',';
+        if (i >= fields || !row[i] || row[i]->empty())
             continue;
         const std::string &cell = *row[i];
         // A number as the rules write it needs no quotes.
         if (columns[i].kind == Kind::Number && IsJsonNumber(cell))
-            line += cell;
+            out = std::copy(cell.begin(), cell.end(), out);
         else if (columns[i].kind == Kind::Word
             && std::string_view("=+-@\t\r").find(cell.front()) != std::string_view::npos)
-            AppendCsvField(line, '\'' + cell);
+            out = WriteCsvField(out, '\'' + cell);
         else
-            AppendCsvField(line, cell);
+            out = WriteCsvField(out, cell);
     }
-    line += '\n';
+    *out++ = '\n';
+    line.resize(static_cast<std::size_t>(out - line.data()));
 }
 
 std::string CsvRecord(const std::vector<Column> &columns, const Row &row)
@@ -260,7 +282,8 @@ std::string TextAlignment::Block(const std::vector<Row> &given)
         for (std::size_t i = 0; i < columns_.size(); ++i) {
             if (!shown[i])
                 continue;
-            text += (first ? "" : "  ") + Padded(cell(i), widths[i], columns_[i].kind == Kind::Number);
+            text += (first ? "" : "  ")
+                + Padded(cell(i), widths[i], columns_[i].kind == Kind::Number);
             first = false;
         }
         return WithoutTrailingBlanks(text) + "\n";
