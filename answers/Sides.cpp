@@ -21,8 +21,6 @@ enum class Unit { Feet, Inches, Metres, Millimetres, Unknown };
 struct Token {
     enum Kind { kNumber, kFraction, kUnit, kDash } kind = kNumber;
     std::string_view text; // the number as written, n/d, or the unit word
-    std::string_view numerator;
-    std::string_view denominator;
     Unit unit = Unit::Unknown;
 };
 
@@ -117,8 +115,6 @@ TokenList Tokens(std::string_view text, rules::Units units)
                 if (point || pos == denominator)
                     RefuseSide(text, units, "a fraction is written as whole numbers, such as 1/2");
                 token.kind = Token::kFraction;
-                token.numerator = token.text;
-                token.denominator = text.substr(denominator, pos - denominator);
                 token.text = text.substr(start, pos - start);
             }
             tokens.push_back(token);
@@ -175,8 +171,9 @@ void CheckUnits(std::string_view text, const TokenList &tokens, rules::Units uni
 
 std::string FractionText(std::string_view text, const Token &token)
 {
-    const double numerator = rules::ReadNumber(token.numerator);
-    const double denominator = rules::ReadNumber(token.denominator);
+    const std::size_t slash = token.text.find('/');
+    const double numerator = rules::ReadNumber(token.text.substr(0, slash));
+    const double denominator = rules::ReadNumber(token.text.substr(slash + 1));
     if (!std::isfinite(numerator) || !std::isfinite(denominator))
         RefuseSide(text, rules::Units::Imperial, "a number beyond the range of double precision");
     if (denominator == 0.0)
