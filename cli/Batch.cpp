@@ -227,8 +227,8 @@ AnsweredLines AnswerChunk(const Answering &answering, const Lines &chunk)
     for (const Lines::Record &lines : chunk.records) {
         records.clear();
         if (lines.error.empty())
-            parser.Parse(lines.line,
-                std::string_view(chunk.text).substr(start, lines.end - start), records);
+            parser.Parse(
+                lines.line, std::string_view(chunk.text).substr(start, lines.end - start), records);
         else
             records.push_back({ lines.line, {}, lines.error });
         start = lines.end;
@@ -297,8 +297,9 @@ int RunBatch(const CarCommand &command, const Request &request, const Streams &s
         for (const Outcome &outcome : answered.outcomes) {
             if (failed())
                 return;
-            const std::string_view record = std::string_view(answered.records)
-                                                .substr(recordStart, outcome.recordEnd - recordStart);
+            const std::string_view record
+                = std::string_view(answered.records)
+                      .substr(recordStart, outcome.recordEnd - recordStart);
             recordStart = outcome.recordEnd;
             if (outcome.skipped)
                 continue;
@@ -343,6 +344,9 @@ int RunBatch(const CarCommand &command, const Request &request, const Streams &s
             chunk.Add(lines);
         const bool waiting = !more || reader.WouldWait();
         if (chunk.records.size() >= kChunk || (waiting && !chunk.records.empty())) {
+            // The next chunk is likely the size of this one: room is made once.
+            const std::size_t size = chunk.text.size();
+            const std::size_t records = chunk.records.size();
             std::packaged_task<AnsweredLines()> task(
                 [&answering, chunk = std::move(chunk)] { return AnswerChunk(answering, chunk); });
             pending.push_back(task.get_future());
@@ -352,6 +356,8 @@ int RunBatch(const CarCommand &command, const Request &request, const Streams &s
             else
                 workers.Take(std::move(task));
             chunk = {};
+            chunk.text.reserve(size);
+            chunk.records.reserve(records);
         }
         while (pending.size() > kChunksAhead || (waiting && !pending.empty()))
             writeFirst();

@@ -98,9 +98,21 @@ class Gathering {
 public:
     enum class Step { More, Record, Failed };
 
-    explicit Gathering(char separator)
+    // The lines go into `room`, emptied first.
+    explicit Gathering(char separator, std::string room = {})
         : separator_(separator)
+        , text_(std::move(room))
     {
+        text_.clear();
+    }
+
+    // Starts on the lines of another record, keeping the room taken.
+    void Restart(char separator)
+    {
+        separator_ = separator;
+        quoted_ = false;
+        text_.clear();
+        error_.clear();
     }
 
     // Adds the next line, without its LF.
@@ -114,6 +126,7 @@ public:
         if (scan.crAlone)
             return Fail("a CR alone inside the line, outside quotes; the lines of CSV end with LF "
                         "or CR LF");
+        text_.reserve(text_.size() + line.size() + 1);
         text_.append(line);
         text_ += '\n';
         quoted_ = scan.continues;
@@ -406,10 +419,13 @@ void CsvReader::Fail(CsvLines &lines, const std::string &error)
 
 bool CsvReader::NextLines(CsvLines &lines)
 {
-    lines = {};
-    Gathering gathering(separator_);
+    // The room of the last record's text is taken again.
+    lines.line = 0;
+    lines.error.clear();
+    Gathering gathering(separator_, std::move(lines.text));
+    lines.text.clear();
     while (true) {
-        Line line;
+        Line &line = line_;
         if (!TakeLine(line)) {
             if (!pending_.empty()) {
                 Fail(lines, kNotClosed);
@@ -423,9 +439,14 @@ bool CsvReader::NextLines(CsvLines &lines)
             if (!separatorChosen_ && ChooseSeparator(line))
                 continue;
             lines.line = line.number;
-            gathering = Gathering(separator_);
+            gathering.Restart(separator_);
         }
         const Gathering::Step step = gathering.Add(line.text);
+        // A record of one line leaves no line to read again.
+        if (step == Gathering::Step::Record && pending_.empty()) {
+            lines.text = gathering.TakeText();
+            return true;
+        }
         pending_.push_back(std::move(line));
         if (step == Gathering::Step::Failed) {
             Fail(lines, gathering.Error());

@@ -100,6 +100,7 @@ private:
     void Fail(CsvLines &lines, const std::string &error);
 
     std::istream &in_;
+    Line line_; // the line being read, its room kept from line to line
     std::deque<Line> pending_; // the lines of the record being read
     std::deque<Line> replay_; // lines to read again after a record failed
     std::unique_ptr<char[]> piece_;
