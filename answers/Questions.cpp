@@ -188,9 +188,9 @@ private:
                     + (nothing ? "long" : "short") + " for an area of "
                     + area.Written(calc::Field::Area).value_or("") + ": the "
                     + (depthFound ? "depth" : "width") + " found for it is "
-                    + (nothing       ? (imperial ? "under an inch" : "under a millimetre")
-                          : imperial ? "10 million feet or more"
-                                     : "10 million metres or more"));
+                    + (nothing         ? (imperial ? "under an inch" : "under a millimetre")
+                            : imperial ? "10 million feet or more"
+                                       : "10 million metres or more"));
         row.emplace_back(depthFound ? "depth" : "width");
         row.push_back(side.Written(calc::Field::Whole));
         if (imperial) {
@@ -237,7 +237,7 @@ public:
     {
         return Trapped([&] {
             const calc::RatedLoadEntries platform = RatedLoadEntriesOf(entries);
-            const calc::MaximumAreaEntries plated = MaximumAreaEntriesOf(entries);
+            const calc::MaximumAreaEntries plated = MaximumAreaEntriesOf(entries, platform);
             calc::CheckAnswers check = calc::Check(platform, plated);
             StopAtEnd(check.required, entries);
             StopAtEnd(check.permitted, entries);

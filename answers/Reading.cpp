@@ -215,16 +215,33 @@ calc::RatedLoadEntries RatedLoadEntriesOf(const Entries &entries)
     return calculation;
 }
 
-calc::MaximumAreaEntries MaximumAreaEntriesOf(const Entries &entries)
+namespace {
+
+calc::MaximumAreaEntries PlatedEntries(
+    const Entries &entries, ElevatorType type, const std::optional<FreightClass> &freightClass)
 {
     calc::MaximumAreaEntries calculation;
     calculation.units = entries.units;
-    calculation.type = TypeOf(entries.type);
-    calculation.freightClass = ClassOf(entries.freightClass, calculation.type);
+    calculation.type = type;
+    calculation.freightClass = freightClass;
     if (!entries.load)
         Refuse("load", "the rated load is needed");
     calculation.loadText = PositiveNumber("load", *entries.load, "a rated load");
     return calculation;
+}
+
+} // namespace
+
+calc::MaximumAreaEntries MaximumAreaEntriesOf(const Entries &entries)
+{
+    const ElevatorType type = TypeOf(entries.type);
+    return PlatedEntries(entries, type, ClassOf(entries.freightClass, type));
+}
+
+calc::MaximumAreaEntries MaximumAreaEntriesOf(
+    const Entries &entries, const calc::RatedLoadEntries &platform)
+{
+    return PlatedEntries(entries, platform.type, platform.freightClass);
 }
 
 bool PassengerColumn(const Entries &entries, const std::vector<std::string> &batchColumns)

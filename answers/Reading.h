@@ -58,8 +58,11 @@ rules::DimensionTexts ListsOf(const Entries &entries);
 // them: the type, class and truck, and the area or the depth and width.
 calc::RatedLoadEntries RatedLoadEntriesOf(const Entries &entries);
 
-// The entries of the maximum area for the rated load, with the type and class.
+// The entries of the maximum area for the rated load, with the type and class;
+// of a platform's, already read, for the car that a check reads both of.
 calc::MaximumAreaEntries MaximumAreaEntriesOf(const Entries &entries);
+calc::MaximumAreaEntries MaximumAreaEntriesOf(
+    const Entries &entries, const calc::RatedLoadEntries &platform);
 
 // Whether the answers have a passenger count: for the types that carry
 // passengers, and in a batch whose header has a type column.

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace ratedload::answers {
@@ -313,13 +314,13 @@ SideTexts ReadSide(std::string_view text, rules::Units units)
     return side;
 }
 
-void PutSide(rules::DimensionTexts &lists, int row, const SideTexts &side)
+void PutSide(rules::DimensionTexts &lists, int row, SideTexts side)
 {
     const std::size_t first = row == 0 ? 0 : 4;
-    lists[first + 0] = side.whole;
-    lists[first + 1] = side.inches;
-    lists[first + 2] = side.fraction;
-    lists[first + 3] = side.millimetres;
+    lists[first + 0] = std::move(side.whole);
+    lists[first + 1] = std::move(side.inches);
+    lists[first + 2] = std::move(side.fraction);
+    lists[first + 3] = std::move(side.millimetres);
 }
 
 } // namespace ratedload::answers

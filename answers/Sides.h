@@ -29,6 +29,6 @@ struct SideTexts {
 SideTexts ReadSide(std::string_view text, rules::Units units);
 
 // Puts a side into the depth (row 0) or width (row 1) of the eight lists.
-void PutSide(rules::DimensionTexts &lists, int row, const SideTexts &side);
+void PutSide(rules::DimensionTexts &lists, int row, SideTexts side);
 
 } // namespace ratedload::answers
