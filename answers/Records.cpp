@@ -10,34 +10,42 @@ namespace ratedload::answers {
 namespace {
 
 // The JSON grammar of a number: -?(0|[1-9][0-9]*)(\.[0-9]+)?([eE][+-]?[0-9]+)?
-bool IsJsonNumber(std::string_view text)
+// Whether the text is a number as JSON writes it; each character read is
+// given to `take`, so that a number can be copied as it is checked.
+template <class Take> bool ReadJsonNumber(std::string_view text, Take take)
 {
     std::size_t pos = 0;
+    auto next = [&] { take(text[pos++]); };
     auto digits = [&] {
         const std::size_t start = pos;
         while (pos < text.size() && IsDigit(text[pos]))
-            ++pos;
+            next();
         return pos - start;
     };
     if (pos < text.size() && text[pos] == '-')
-        ++pos;
+        next();
     if (pos < text.size() && text[pos] == '0')
-        ++pos;
+        next();
     else if (digits() == 0)
         return false;
     if (pos < text.size() && text[pos] == '.') {
-        ++pos;
+        next();
         if (digits() == 0)
             return false;
     }
     if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
-        ++pos;
+        next();
         if (pos < text.size() && (text[pos] == '+' || text[pos] == '-'))
-            ++pos;
+            next();
         if (digits() == 0)
             return false;
     }
     return pos == text.size();
+}
+
+bool IsJsonNumber(std::string_view text)
+{
+    return ReadJsonNumber(text, [](char) {});
 }
 
 // Characters on screen: UTF-8 continuation bytes take no room of their own.
@@ -191,10 +199,12 @@ void AppendCsvRecord(std::string &line, const std::vector<Column> &columns, cons
         if (i >= fields || !row[i] || row[i]->empty())
             continue;
         const std::string &cell = *row[i];
-        // A number as the rules write it needs no quotes.
-        if (columns[i].kind == Kind::Number && IsJsonNumber(cell))
-            out = std::copy(cell.begin(), cell.end(), out);
-        else if (columns[i].kind == Kind::Word
+        // A number as the rules write it needs no quotes: copied as it is read.
+        char *const field = out;
+        if (columns[i].kind == Kind::Number && ReadJsonNumber(cell, [&out](char c) { *out++ = c; }))
+            continue;
+        out = field;
+        if (columns[i].kind == Kind::Word
             && std::string_view("=+-@\t\r").find(cell.front()) != std::string_view::npos)
             out = WriteCsvField(out, '\'' + cell);
         else
