@@ -270,16 +270,71 @@ SideTexts ReadMetric(std::string_view text, const TokenList &tokens)
     return side;
 }
 
+// The forms most sides are written in, 7ft4in, 7ft4-1/2in, 7ft and 88in,
+// read at once, as the grammar reads them; false for any other text, and for
+// a fraction the grammar refuses, which the grammar then reads.
+bool ReadCommonImperial(std::string_view text, SideTexts &side)
+{
+    std::size_t pos = 0;
+    auto digits = [&] {
+        const std::size_t start = pos;
+        while (pos < text.size() && IsDigit(text[pos]))
+            ++pos;
+        return text.substr(start, pos - start);
+    };
+    auto unit = [&](std::string_view name) {
+        if (text.substr(pos, name.size()) != name)
+            return false;
+        pos += name.size();
+        return true;
+    };
+    const std::string_view first = digits();
+    if (first.empty())
+        return false;
+    if (unit("in")) {
+        side.inches = first;
+        return pos == text.size();
+    }
+    if (!unit("ft"))
+        return false;
+    side.whole = first;
+    if (pos == text.size())
+        return true;
+    const std::string_view inches = digits();
+    if (inches.empty())
+        return false;
+    side.inches = inches;
+    if (pos < text.size() && text[pos] == '-') {
+        ++pos;
+        const std::string_view numerator = digits();
+        if (numerator.empty() || !unit("/"))
+            return false;
+        const std::string_view denominator = digits();
+        if (denominator.empty())
+            return false;
+        const double over = rules::ReadNumber(numerator);
+        const double under = rules::ReadNumber(denominator);
+        // A zero, or a number beyond double's range, below: for the grammar to refuse.
+        if (!std::isfinite(under) || !(over / under < 1.0))
+            return false;
+        side.fraction = rules::DoubleToText(over / under);
+    }
+    return unit("in") && pos == text.size();
+}
+
 } // namespace
 
 SideTexts ReadSide(std::string_view text, rules::Units units)
 {
-    const TokenList tokens = Tokens(text, units);
-    if (tokens.empty())
-        RefuseSide(text, units);
-    CheckUnits(text, tokens, units);
     const bool imperial = units == rules::Units::Imperial;
-    const SideTexts side = imperial ? ReadImperial(text, tokens) : ReadMetric(text, tokens);
+    SideTexts side;
+    if (!imperial || !ReadCommonImperial(text, side)) {
+        const TokenList tokens = Tokens(text, units);
+        if (tokens.empty())
+            RefuseSide(text, units);
+        CheckUnits(text, tokens, units);
+        side = imperial ? ReadImperial(text, tokens) : ReadMetric(text, tokens);
+    }
 
     // A part below the feet or metres is less than one of them.
     const double whole = rules::ReadNumber(side.whole);

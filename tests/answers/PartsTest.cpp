@@ -50,6 +50,8 @@ INSTANTIATE_TEST_SUITE_P(Written, SideTest, testing::Values(
     SideRow{"7ft - 4-1/2in", Units::Imperial, "7", "4", "0.5", "0"},
     SideRow{"7'-1/2\"", Units::Imperial, "7", "0", "0.5", "0"},
     SideRow{"88in", Units::Imperial, "0", "88", "0", "0"},
+    SideRow{"7ft", Units::Imperial, "7", "0", "0", "0"},
+    SideRow{"07ft04-3/8in", Units::Imperial, "07", "04", "0.375", "0"},
     SideRow{"1/2in", Units::Imperial, "0", "0", "0.5", "0"},
     SideRow{"7.5ft", Units::Imperial, "7.5", "0", "0", "0"},
     SideRow{"0.00000000000000000000000000000000000000000000071in", Units::Imperial, "0",
@@ -82,6 +84,22 @@ INSTANTIATE_TEST_SUITE_P(Written, BadSideTest, testing::Values(
     // 1E-46: more than 0, but 0 in single precision.
     std::make_pair("0.0000000000000000000000000000000000000000000001in", Units::Imperial),
     std::make_pair("0.0000000000000000000000000000000000000000000001m", Units::Metric)));
+
+TEST(BadSideTest, ACommonFormIsRefusedAsAnyOther)
+{
+    const std::string huge(400, '9');
+    for (const auto &[side, reason] : { std::pair<std::string, std::string> { "7ft4-1/0in",
+                                            "zero denominator" },
+             { "7ft4-3/2in", "less than 1" }, { "7ft4-1/" + huge + "in", "beyond the range" },
+             { "7ft12in", "less than 12" }, { "7ft4-1/2", "needs its unit" } }) {
+        try {
+            ReadSide(side, Units::Imperial);
+            ADD_FAILURE() << side;
+        } catch (const Refusal &refusal) {
+            EXPECT_NE(refusal.reason().find(reason), std::string::npos) << refusal.reason();
+        }
+    }
+}
 
 TEST(BadSideTest, ALongTextIsReadWholeForItsRefusal)
 {
