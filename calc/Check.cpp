@@ -60,12 +60,17 @@ Verdict VerdictOf(const std::string &compared, double maximum, double allowed)
 void Figures(
     const RatedLoadEntries &platform, const MaximumAreaEntries &plated, CheckAnswers &answers)
 {
-    answers.area = answers.required.Written(Field::Area).value_or("0");
-    answers.minimumLoad = answers.required.Written(Field::Load).value_or("0");
+    // The text last written into a field, "0" if none.
+    auto copy = [](std::string &to, const Run &run, Field field) {
+        const std::string *text = run.LastWritten(field);
+        to = text ? std::string_view(*text) : std::string_view("0");
+    };
+    copy(answers.area, answers.required, Field::Area);
+    copy(answers.minimumLoad, answers.required, Field::Load);
     answers.loadMargin = Difference(plated.loadText, answers.minimumLoad);
     answers.loadMarginPercent = Percent(answers.loadMargin, answers.minimumLoad);
 
-    answers.maximumArea = answers.permitted.Written(Field::Area).value_or("0");
+    copy(answers.maximumArea, answers.permitted, Field::Area);
     const double maximum = rules::StrictNumber(answers.maximumArea);
     answers.maximumWithAllowance = WithAllowance(answers.maximumArea);
     const double allowed = rules::StrictNumber(answers.maximumWithAllowance);

@@ -51,7 +51,8 @@ void Steps(const MaximumAreaEntries &entries, Run &run)
         writePassengers();
     }
 
-    if (HoldsArea(run.Written(Field::Area).value_or(entries.areaShown)))
+    const std::string *area = run.LastWritten(Field::Area);
+    if (HoldsArea(area ? *area : entries.areaShown))
         run.Add(FindSide {});
 }
 

@@ -19,11 +19,18 @@ void Run::Add(Step step)
 
 std::optional<std::string> Run::Written(Field field) const
 {
+    if (const std::string *text = LastWritten(field))
+        return *text;
+    return std::nullopt;
+}
+
+const std::string *Run::LastWritten(Field field) const
+{
     for (auto step = steps.rbegin(); step != steps.rend(); ++step) {
         if (const auto *write = std::get_if<Write>(&*step); write && write->field == field)
-            return write->text;
+            return &write->text;
     }
-    return std::nullopt;
+    return nullptr;
 }
 
 } // namespace ratedload::calc

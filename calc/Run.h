@@ -89,6 +89,8 @@ struct Run {
     bool Ended() const { return message || error; }
     // The text last written into a field, if any.
     std::optional<std::string> Written(Field field) const;
+    // The same, where it is read without a copy; nullptr if none.
+    const std::string *LastWritten(Field field) const;
     // Whether a step of that kind was taken: run.Has<FindSide>().
     template <class Kind> bool Has() const
     {
@@ -102,8 +104,7 @@ struct Run {
 
 // Takes the steps of a procedure under its error trap: a run-time error of
 // the rules ends it at once, silently, and the steps taken before it stand.
-template <class Entries>
-Run Trapped(void (*steps)(const Entries &, Run &), const Entries &entries)
+template <class Entries> Run Trapped(void (*steps)(const Entries &, Run &), const Entries &entries)
 {
     Run run;
     run.steps.reserve(8);

@@ -574,10 +574,10 @@ std::string DoubleToText(double value)
     std::uint64_t whole = 0;
     int places = 0;
     std::string text;
-    if (value != 0 && ShortDecimalWhole(value, whole, places)
-        && FixedText(value < 0, whole, places, text))
-        return text;
-    return ToText(value, 15);
+    if (value == 0 || !ShortDecimalWhole(value, whole, places)
+        || !FixedText(value < 0, whole, places, text))
+        text = ToText(value, 15);
+    return text;
 }
 
 bool IsWrittenAsTyped(std::string_view text)
@@ -612,9 +612,9 @@ std::string DecimalText(long long units, int places)
     const bool negative = units < 0;
     const auto magnitude = static_cast<std::uint64_t>(negative ? -units : units);
     std::string text;
-    if (FixedText(negative, magnitude, places, text))
-        return text;
-    return TextOf(OfWholeNumber(negative, magnitude, places), 15);
+    if (!FixedText(negative, magnitude, places, text))
+        text = TextOf(OfWholeNumber(negative, magnitude, places), 15);
+    return text;
 }
 
 std::string FourPlacesText(double value)
