@@ -145,14 +145,14 @@ std::string_view Quantity(std::string_view name)
 
 // The unit of a heading, checked against the entry and the units in force;
 // for a side, the unit its numbers take. Refusal where it does not fit.
-std::string CheckedUnit(std::string_view cell, std::string_view name, const std::string &unit,
-    rules::Units units)
+std::string CheckedUnit(
+    std::string_view cell, std::string_view name, const std::string &unit, rules::Units units)
 {
     const std::string_view quantity = Quantity(name);
     const bool imperial = units == rules::Units::Imperial;
     const std::string known = quantity == "load" ? (imperial ? "lb" : "kg")
-        : quantity == "area"                      ? (imperial ? "sq ft" : "sq m")
-                                                  : (imperial ? "ft or in" : "m or mm");
+        : quantity == "area"                     ? (imperial ? "sq ft" : "sq m")
+                                                 : (imperial ? "ft or in" : "m or mm");
     const std::string heading = "the column '" + std::string(Trimmed(cell)) + "'";
     if (quantity.empty())
         Refuse("", heading + " takes no unit");
@@ -160,12 +160,13 @@ std::string CheckedUnit(std::string_view cell, std::string_view name, const std:
         if (headingUnit.written != unit || headingUnit.quantity != quantity)
             continue;
         if (headingUnit.units != units)
-            Refuse("", heading + " is in " + unit + (imperial ? "; in imperial" : "; in metric")
+            Refuse("",
+                heading + " is in " + unit + (imperial ? "; in imperial" : "; in metric")
                     + " units, " + std::string(quantity) + "s are in " + known);
         return std::string(headingUnit.side);
     }
-    Refuse("", heading + ": unknown unit '" + unit + "'; " + std::string(quantity) + "s are in "
-            + known);
+    Refuse("",
+        heading + ": unknown unit '" + unit + "'; " + std::string(quantity) + "s are in " + known);
 }
 
 // The figures (area, load) are answered in columns of their own; the other
@@ -193,22 +194,24 @@ bool GroupedInThousands(std::string_view text)
 // number may have a decimal comma, as spreadsheets there write it; a side
 // written as a bare number takes the unit of its heading. Refusal for a
 // number that may have points between thousands.
-std::string CellText(std::string_view name, const std::string &unit, std::string_view cell,
-    bool decimalComma)
+void PutCell(std::optional<std::string> &entry, std::string_view name, const std::string &unit,
+    std::string_view cell, bool decimalComma)
 {
-    std::string text(Trimmed(cell));
-    const std::string_view quantity = Quantity(name);
-    if (decimalComma && !quantity.empty()) {
-        if (text.find('.') == std::string::npos)
-            std::replace(text.begin(), text.end(), ',', '.');
-        else if (quantity != "side" && GroupedInThousands(text))
-            Refuse(name,
-                "'" + text + "' may have points between thousands, or be a decimal; in a file "
-                    "separated by semicolons write it without the points, or with a decimal comma");
-    }
+    const std::string_view trimmed = Trimmed(cell);
+    const bool comma = decimalComma && !Quantity(name).empty();
+    const bool point = trimmed.find('.') != std::string_view::npos;
+    if (comma && point && Quantity(name) != "side" && GroupedInThousands(trimmed))
+        Refuse(name,
+            "'" + std::string(trimmed)
+                + "' may have points between thousands, or be a decimal; in a file separated by "
+                  "semicolons write it without the points, or with a decimal comma");
+    std::string &text = entry.emplace(trimmed);
+    if (comma && !point)
+        std::replace(text.begin(), text.end(), ',', '.');
     const bool bare = !unit.empty() && !text.empty()
         && text.find_first_not_of("0123456789.") == std::string::npos;
-    return bare ? text + unit : text;
+    if (bare)
+        text += unit;
 }
 
 bool AllEmpty(const std::vector<std::string> &cells)
@@ -283,8 +286,8 @@ std::vector<Batch::HeaderColumn> Batch::ReadHeader(const std::vector<std::string
         const bool known = (name == kIdColumn && (words == kIdColumn || !idNamed))
             || std::find(entries.begin(), entries.end(), name) != entries.end();
         if (known) {
-            column = { name == kIdColumn ? HeaderColumn::Role::Id : HeaderColumn::Role::Entry,
-                name, {}, EntryMemberNamed(name) };
+            column = { name == kIdColumn ? HeaderColumn::Role::Id : HeaderColumn::Role::Entry, name,
+                {}, EntryMemberNamed(name) };
             if (!unit.empty())
                 column.unit = CheckedUnit(cell, name, unit, units);
         } else {
@@ -293,7 +296,9 @@ std::vector<Batch::HeaderColumn> Batch::ReadHeader(const std::vector<std::string
             if (key == "line"
                 || std::any_of(answerColumns_.begin(), answerColumns_.end(),
                     [&key](const Column &answer) { return answer.key == key; }))
-                Refuse("", "the column '" + key + "' is one of the answers; rename it to carry it through");
+                Refuse("",
+                    "the column '" + key
+                        + "' is one of the answers; rename it to carry it through");
         }
         const std::string key = column.role == HeaderColumn::Role::Carried ? column.name : name;
         if (std::find(seen.begin(), seen.end(), key) != seen.end())
@@ -330,8 +335,9 @@ void Batch::CheckNeeded(const std::vector<std::string> &cells) const
     std::string read;
     for (const std::string &cell : cells)
         read += (read.empty() ? "'" : ", '") + std::string(Trimmed(cell)) + "'";
-    Refuse("", "no column gives " + missing + " (or give it for every line): the header reads "
-            + read + "; the columns known are " + KnownColumns(question_)
+    Refuse("",
+        "no column gives " + missing + " (or give it for every line): the header reads " + read
+            + "; the columns known are " + KnownColumns(question_)
             + ", in any case, such as 'Rated load', and with a unit, such as 'Load (lb)'");
 }
 
@@ -372,7 +378,7 @@ LineAnswer Batch::Answer(long long line, const std::vector<std::string> &cells) 
         for (std::size_t i = 0; i < header_.size(); ++i) {
             const HeaderColumn &column = header_[i];
             if (column.role == HeaderColumn::Role::Entry && !Trimmed(cells[i]).empty())
-                entries.*column.entry = CellText(column.name, column.unit, cells[i], decimalComma_);
+                PutCell(entries.*column.entry, column.name, column.unit, cells[i], decimalComma_);
         }
         answer = question_.AnswerFor(entries, layout_);
     } catch (const Refusal &refusal) {

@@ -140,14 +140,18 @@ namespace {
 // doubled: there must be room for twice its size and two. Returns its end.
 char *WriteCsvField(char *out, std::string_view value)
 {
+    // Copied as it is read, until a character wants quotes.
     bool quoted = !value.empty() && (IsBlank(value.front()) || IsBlank(value.back()));
+    char *const field = out;
     for (std::size_t i = 0; i < value.size() && !quoted; ++i) {
         const char c = value[i];
         // The four that want quotes all come before '.'.
         quoted = c < '.' && (c == ',' || c == '"' || c == '\r' || c == '\n');
+        *out++ = c;
     }
     if (!quoted)
-        return std::copy(value.begin(), value.end(), out);
+        return out;
+    out = field;
     *out++ = '"';
     for (char c : value) {
         if (c == '"')
