@@ -13,6 +13,11 @@ void Run::Add(Step step)
 {
     steps.push_back(std::move(step));
 }
+
+void Run::Add(Write &&write)
+{
+    steps.emplace_back(std::move(write));
+}
 #if defined(__GNUC__) && !defined(__clang__)
 #pragma GCC diagnostic pop
 #endif

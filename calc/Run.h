@@ -85,6 +85,8 @@ struct Run {
 
     // Appends a step.
     void Add(Step step);
+    // Appends a write, its text moved once, into the step itself.
+    void Add(Write &&write);
 
     bool Ended() const { return message || error; }
     // The text last written into a field, if any.
