@@ -380,7 +380,13 @@ LineAnswer Batch::Answer(long long line, const std::vector<std::string> &cells) 
             if (column.role == HeaderColumn::Role::Entry && !Trimmed(cells[i]).empty())
                 PutCell(entries.*column.entry, column.name, column.unit, cells[i], decimalComma_);
         }
-        answer = question_.AnswerFor(entries, layout_);
+        // The answer's texts go into the row after the line's own cells,
+        // which are filled in once it is answered.
+        Row start;
+        start.reserve(columns_.size());
+        start.resize(1 + echoed_.size());
+        outcome.answerFirst = start.size();
+        answer = question_.AnswerFor(entries, layout_, std::move(start));
     } catch (const Refusal &refusal) {
         outcome.refusal = refusal;
         return outcome;
@@ -388,21 +394,22 @@ LineAnswer Batch::Answer(long long line, const std::vector<std::string> &cells) 
     outcome.verdict = answer.verdict;
     outcome.point = answer.point;
     Row &row = outcome.row;
-    row.reserve(1 + echoed_.size() + answer.row.size() + carried_.size());
-    row.emplace_back(std::to_string(line));
-    for (std::size_t i : echoed_) {
-        const HeaderColumn &column = header_[i];
+    row = std::move(answer.row);
+    row[0] = std::to_string(line);
+    for (std::size_t e = 0; e < echoed_.size(); ++e) {
+        const HeaderColumn &column = header_[echoed_[e]];
+        std::optional<std::string> &cell = row[1 + e];
         if (column.role == HeaderColumn::Role::Id) {
-            row.emplace_back(cells[i]);
-            outcome.id = cells[i];
+            cell = cells[echoed_[e]];
+            outcome.id = cells[echoed_[e]];
             continue;
         }
         const std::optional<std::string> &given = entries.*column.entry;
-        row.push_back(column.name == "truck" && given ? std::optional(AsWritten(*given)) : given);
+        if (column.name == "truck" && given)
+            cell = AsWritten(*given);
+        else
+            cell = given;
     }
-    outcome.answerFirst = row.size();
-    for (std::optional<std::string> &value : answer.row)
-        row.push_back(std::move(value));
     for (std::size_t i : carried_)
         row.emplace_back(cells[i]);
     return outcome;

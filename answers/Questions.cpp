@@ -46,6 +46,15 @@ Column PassengersColumn()
 }
 
 // A run-time error of the rules, anywhere in a question, refuses it.
+// An answer whose row is `start`, with room for its figures after it.
+Answer AnswerAfter(Row start, std::size_t figures)
+{
+    Answer answer;
+    answer.row = std::move(start);
+    answer.row.reserve(answer.row.size() + figures);
+    return answer;
+}
+
 template <class Answering> Answer Trapped(Answering answering)
 {
     try {
@@ -74,17 +83,19 @@ public:
         return columns;
     }
 
-    Answer AnswerFor(const Entries &entries, const Layout &layout) const override
+    Answer AnswerFor(const Entries &entries, const Layout &layout, Row start) const override
     {
         return Trapped([&] {
             const calc::Run run = calc::MinimumRatedLoad(RatedLoadEntriesOf(entries));
             StopAtEnd(run, entries);
-            Answer answer;
-            answer.row = { run.Written(calc::Field::Area), run.Written(calc::Field::Load) };
+            const std::size_t leading = start.size();
+            Answer answer = AnswerAfter(std::move(start), 3);
+            answer.row.push_back(run.Written(calc::Field::Area));
+            answer.row.push_back(run.Written(calc::Field::Load));
             if (layout.passengers)
                 answer.row.push_back(run.Written(calc::Field::Passengers));
-            answer.point = { rules::ReadNumber(answer.row[0].value_or("0")),
-                rules::ReadNumber(answer.row[1].value_or("0")), Mark::Platform };
+            answer.point = { rules::ReadNumber(answer.row[leading].value_or("0")),
+                rules::ReadNumber(answer.row[leading + 1].value_or("0")), Mark::Platform };
             return answer;
         });
     }
@@ -132,7 +143,7 @@ public:
         return columns;
     }
 
-    Answer AnswerFor(const Entries &entries, const Layout &layout) const override
+    Answer AnswerFor(const Entries &entries, const Layout &layout, Row start) const override
     {
         return Trapped([&] {
             TypeOf(entries.type);
@@ -141,14 +152,16 @@ public:
             const rules::DimensionTexts lists = ListsOf(entries);
             const calc::Run run = calc::MaximumPlatformArea(plated);
             StopAtEnd(run, entries);
-            Answer answer;
-            answer.row = { AsWritten(plated.loadText), run.Written(calc::Field::Area) };
+            const std::size_t leading = start.size();
+            Answer answer = AnswerAfter(std::move(start), 8);
+            answer.row.emplace_back(AsWritten(plated.loadText));
+            answer.row.push_back(run.Written(calc::Field::Area));
             if (layout.passengers)
                 answer.row.push_back(run.Written(calc::Field::Passengers));
             if (layout.side)
                 AddSide(entries, lists, run, answer.row);
-            answer.point = { rules::ReadNumber(answer.row[1].value_or("0")),
-                rules::ReadNumber(answer.row[0].value_or("0")), Mark::Platform };
+            answer.point = { rules::ReadNumber(answer.row[leading + 1].value_or("0")),
+                rules::ReadNumber(answer.row[leading].value_or("0")), Mark::Platform };
             return answer;
         });
     }
@@ -233,7 +246,7 @@ public:
         return columns;
     }
 
-    Answer AnswerFor(const Entries &entries, const Layout &layout) const override
+    Answer AnswerFor(const Entries &entries, const Layout &layout, Row start) const override
     {
         return Trapped([&] {
             const calc::RatedLoadEntries platform = RatedLoadEntriesOf(entries);
@@ -243,13 +256,12 @@ public:
             StopAtEnd(check.permitted, entries);
             if (check.error)
                 throw Refusal(Refusal::Kind::Overflow, "", *check.error);
-            Answer answer;
+            Answer answer = AnswerAfter(std::move(start), 12);
             answer.verdict = check.verdict;
             answer.point = { rules::ReadNumber(check.area), rules::ReadNumber(plated.loadText),
                 MarkOf(check.verdict) };
             // The figures are moved into the row, which has room for them all.
             Row &row = answer.row;
-            row.reserve(12);
             row.emplace_back(AsWritten(plated.loadText));
             row.emplace_back(std::move(check.area));
             row.emplace_back(std::move(check.minimumLoad));

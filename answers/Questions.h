@@ -45,8 +45,12 @@ public:
     virtual Layout LayoutFor(
         const Entries &entries, const std::vector<std::string> &batchColumns = {}) const;
     virtual std::vector<Column> Columns(rules::Units units, const Layout &layout) const = 0;
-    // Refusal where the entries get no answer.
-    virtual Answer AnswerFor(const Entries &entries, const Layout &layout) const = 0;
+    // Refusal where the entries get no answer. The answer's row is `start`
+    // with the texts after its cells, in its room: a batch gives the line's
+    // own cells, to fill in later, so that the answer's texts are put where
+    // they stay.
+    virtual Answer AnswerFor(
+        const Entries &entries, const Layout &layout, Row start = {}) const = 0;
 };
 
 const Question &LoadQuestion();
