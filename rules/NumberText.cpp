@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <cstring>
 #include <limits>
+#include <optional>
 #include <system_error>
 #include <type_traits>
 
@@ -449,8 +450,8 @@ template <class Number> std::string ToText(Number value, int count)
 
 // A plain decimal such as -41.5556, of at most 15 digits, read exactly: the
 // whole number of its digits over the power of ten of its places, both
-// exact, is the double nearest to it. False for anything else.
-bool ShortDecimalText(std::string_view text, double &value)
+// exact, is the double nearest to it. Nothing for anything else.
+std::optional<double> ShortDecimalText(std::string_view text)
 {
     const char *at = text.data();
     const char *const end = at + text.size();
@@ -458,7 +459,7 @@ bool ShortDecimalText(std::string_view text, double &value)
     at += negative ? 1 : 0;
     // At most 15 digits and a point.
     if (at == end || end - at > 16)
-        return false;
+        return std::nullopt;
     // The digits before the point, then those after it.
     std::uint64_t whole = 0;
     const char *c = at;
@@ -466,21 +467,20 @@ bool ShortDecimalText(std::string_view text, double &value)
         whole = whole * 10 + digit;
     const bool point = c < end;
     if (point && *c != '.')
-        return false;
+        return std::nullopt;
     const std::size_t places = point ? static_cast<std::size_t>(end - c - 1) : 0;
     for (c += point ? 1 : 0; c < end; ++c) {
         const auto digit = static_cast<unsigned>(*c - '0');
         if (digit >= 10)
-            return false;
+            return std::nullopt;
         whole = whole * 10 + digit;
     }
     const std::ptrdiff_t digits = (end - at) - (point ? 1 : 0);
     if (digits == 0 || digits > 15)
-        return false;
+        return std::nullopt;
     const auto digitsValue = static_cast<double>(whole);
     const double magnitude = places == 0 ? digitsValue : digitsValue / kExactPowersOfTen[places];
-    value = negative ? -magnitude : magnitude;
-    return true;
+    return negative ? -magnitude : magnitude;
 }
 
 // Any text that is not a short plain decimal, read by the rule: kept apart
@@ -522,9 +522,8 @@ double ReadNumber(std::string_view text)
         if (digit < 10)
             return digit;
     }
-    double value = 0.0;
-    if (ShortDecimalText(text, value))
-        return value;
+    if (const std::optional<double> value = ShortDecimalText(text))
+        return *value;
     return ReadOtherNumber(text);
 }
 
@@ -535,13 +534,12 @@ double StrictNumber(std::string_view text)
     const std::string_view body = first == std::string_view::npos
         ? std::string_view()
         : text.substr(first, last - first + 1);
-    double value = 0.0;
-    if (ShortDecimalText(body, value))
-        return value;
+    if (const std::optional<double> value = ShortDecimalText(body))
+        return *value;
     DecimalParts parts;
     if (body.empty() || ScanNumber(body, parts) != body.size())
         throw RunTimeError("type mismatch: not a number");
-    value = ValueOf(parts);
+    const double value = ValueOf(parts);
     if (std::isinf(value))
         throw RunTimeError("overflow: number beyond the range of double precision");
     return value;
