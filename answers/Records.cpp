@@ -136,6 +136,12 @@ void AppendJsonString(std::string &out, std::string_view text)
 
 namespace {
 
+// What a spreadsheet takes for the start of a formula in a cell of words.
+bool IsFormulaStart(char c)
+{
+    return c == '=' || c == '+' || c == '-' || c == '@' || c == '\t' || c == '\r';
+}
+
 // A field written at `out`, in quotes where it needs them, each quote in it
 // doubled: there must be room for twice its size and two. Returns its end.
 char *WriteCsvField(char *out, std::string_view value)
@@ -208,8 +214,7 @@ void AppendCsvRecord(std::string &line, const std::vector<Column> &columns, cons
         if (columns[i].kind == Kind::Number && ReadJsonNumber(cell, [&out](char c) { *out++ = c; }))
             continue;
         out = field;
-        if (columns[i].kind == Kind::Word
-            && std::string_view("=+-@\t\r").find(cell.front()) != std::string_view::npos)
+        if (columns[i].kind == Kind::Word && IsFormulaStart(cell.front()))
             out = WriteCsvField(out, '\'' + cell);
         else
             out = WriteCsvField(out, cell);
