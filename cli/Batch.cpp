@@ -290,29 +290,46 @@ int RunBatch(const CarCommand &command, const Request &request, const Streams &s
     Buffers buffers;
     std::deque<std::future<AnsweredLines>> pending;
     Workers<AnsweredLines> workers;
+    // Records of csv and jsonl go out as the workers wrote them, a run of
+    // lines at a time, rather than copied into the text first.
+    const bool asWritten = !hook
+        && (request.format == answers::Format::Csv || request.format == answers::Format::Jsonl);
     auto writeFirst = [&] {
         AnsweredLines answered = pending.front().get();
         pending.pop_front();
         std::size_t recordStart = 0;
+        std::size_t runStart = 0;
+        auto writeRun = [&](std::size_t runEnd) {
+            streams.out << text;
+            text.clear();
+            streams.out.write(answered.records.data() + runStart,
+                static_cast<std::streamsize>(runEnd - runStart));
+            runStart = runEnd;
+        };
         for (const Outcome &outcome : answered.outcomes) {
             if (failed())
                 return;
             const std::string_view record
                 = std::string_view(answered.records)
                       .substr(recordStart, outcome.recordEnd - recordStart);
-            recordStart = outcome.recordEnd;
-            if (outcome.skipped)
+            if (outcome.skipped) {
+                recordStart = outcome.recordEnd;
                 continue;
+            }
             if (!outcome.error.empty()) {
+                if (asWritten)
+                    writeRun(recordStart);
+                recordStart = outcome.recordEnd;
                 sayFailure(outcome.error);
                 continue;
             }
+            recordStart = outcome.recordEnd;
             status = WorseStatus(status, outcome.status);
             // The text table and a hook have the answer kept whole.
             if (request.format == answers::Format::Text)
                 writer.Write(outcome.kept->row, text);
             else
-                writer.Put(record, text);
+                writer.Put(asWritten ? std::string_view() : record, text);
             if (!hook)
                 continue;
             const answers::LineAnswer &line = *outcome.kept;
@@ -329,6 +346,8 @@ int RunBatch(const CarCommand &command, const Request &request, const Streams &s
                     ReportLine("line " + std::to_string(outcome.line), refusal, line.entries));
             }
         }
+        if (asWritten)
+            writeRun(answered.records.size());
         streams.out << text;
         text.clear();
         buffers.Give(std::move(answered.records));
