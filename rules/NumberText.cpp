@@ -515,12 +515,13 @@ std::optional<double> ShortDecimalText(std::string_view text)
 
 double ReadNumber(std::string_view text)
 {
-    // The lists hold a digit alone most often ("0"), and an entry left empty
-    // reads as 0.
-    if (text.size() <= 1) {
-        const auto digit = text.empty() ? 0U : static_cast<unsigned>(text.front() - '0');
-        if (digit < 10)
-            return digit;
+    // The lists hold one or two digits most often ("0", "11"), and an entry
+    // left empty reads as 0.
+    if (text.size() <= 2) {
+        const auto first = text.empty() ? 0U : static_cast<unsigned>(text.front() - '0');
+        const auto second = text.size() < 2 ? 0U : static_cast<unsigned>(text.back() - '0');
+        if (first < 10 && second < 10)
+            return text.size() < 2 ? first : first * 10 + second;
     }
     if (const std::optional<double> value = ShortDecimalText(text))
         return *value;
