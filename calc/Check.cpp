@@ -79,17 +79,20 @@ void Figures(
     // that last place decides the verdict, it goes in the car's favour.
     if (rules::AreaWasTyped(platform.areaText)) {
         answers.areaCompared = rules::FourPlacesText(rules::ReadNumber(platform.areaText));
+        answers.verdict = VerdictOf(answers.areaCompared, maximum, allowed);
     } else {
         const Sides sides = SidesOf(platform);
         answers.areaCompared = rules::FourPlacesText(AreaOfSides(sides, 0.0));
+        answers.verdict = VerdictOf(answers.areaCompared, maximum, allowed);
         const bool imperial = platform.units == rules::Units::Imperial;
-        const std::string shorter = rules::FourPlacesText(
+        std::string shorter = rules::FourPlacesText(
             AreaOfSides(sides, imperial ? kHalfPlaceOfAnInch : kHalfPlaceOfAMillimetre));
-        if (VerdictOf(shorter, maximum, allowed)
-            != VerdictOf(answers.areaCompared, maximum, allowed))
-            answers.areaCompared = shorter;
+        if (const Verdict verdict = VerdictOf(shorter, maximum, allowed);
+            verdict != answers.verdict) {
+            answers.areaCompared = std::move(shorter);
+            answers.verdict = verdict;
+        }
     }
-    answers.verdict = VerdictOf(answers.areaCompared, maximum, allowed);
     // The area's verdict knows no truck: a car plated for less than the
     // loaded truck it takes fails, whatever its area.
     if (!platform.truckText.empty()
