@@ -405,7 +405,7 @@ LineAnswer Batch::Answer(long long line, const std::vector<std::string> &cells) 
             continue;
         }
         const std::optional<std::string> &given = entries.*column.entry;
-        if (column.name == "truck" && given)
+        if (column.entry == &Entries::truck && given)
             cell = AsWritten(*given);
         else
             cell = given;
