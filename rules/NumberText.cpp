@@ -276,10 +276,38 @@ bool FixedText(bool negative, std::uint64_t whole, int places, std::string &text
     constexpr int kMostPlaces = 17;
     if (places > kMostPlaces)
         return false;
-    std::uint64_t power = 1;
-    for (int i = 0; i < places; ++i)
-        power *= 10;
-    const std::uint64_t integer = whole / power;
+    // The whole part and the digits after the point; divided by a constant
+    // for the few places most figures have, which the compiler turns into a
+    // multiplication.
+    std::uint64_t integer = 0;
+    std::uint64_t decimals = 0;
+    auto split = [&](std::uint64_t power) {
+        integer = whole / power;
+        decimals = whole % power;
+    };
+    switch (places) {
+    case 0:
+        split(1);
+        break;
+    case 1:
+        split(10);
+        break;
+    case 2:
+        split(100);
+        break;
+    case 3:
+        split(1'000);
+        break;
+    case 4:
+        split(10'000);
+        break;
+    default: {
+        std::uint64_t power = 1;
+        for (int i = 0; i < places; ++i)
+            power *= 10;
+        split(power);
+    }
+    }
     // From the last digit: those after the point, the point, the whole part;
     // and the power of ten of the first digit.
     std::array<char, 48> buffer;
@@ -287,7 +315,7 @@ bool FixedText(bool negative, std::uint64_t whole, int places, std::string &text
     char *at = end;
     int exponent = 0;
     if (places > 0) {
-        at = WriteDigits(at, whole % power);
+        at = WriteDigits(at, decimals);
         if (integer == 0)
             exponent = static_cast<int>(end - at) - 1 - places;
         while (end - at < places)
