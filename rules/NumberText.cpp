@@ -256,9 +256,10 @@ bool ShortDecimal(double value, Significant &significant)
 }
 
 // The text of whole / 10^places (whole not 0, below 10^17) in the fixed form
-// of the general form of %G, written straight from the whole number: where
-// the power of ten of its first digit is from -4 to 14. False elsewhere.
-bool FixedText(bool negative, std::uint64_t whole, int places, std::string &text)
+// of the general form of %G with `count` digits, written straight from the
+// whole number: where the power of ten of its first digit is from -4 to below
+// `count`. False elsewhere.
+bool FixedText(bool negative, std::uint64_t whole, int places, std::string &text, int count = 15)
 {
     // Zeros at the end of the decimal places are not written.
     while (places >= 8 && whole % 100'000'000 == 0) {
@@ -329,8 +330,7 @@ bool FixedText(bool negative, std::uint64_t whole, int places, std::string &text
     else
         exponent = static_cast<int>(integerEnd - at) - 1;
     constexpr int kLeast = -4;
-    constexpr int kMost = 14;
-    if (exponent < kLeast || exponent > kMost)
+    if (exponent < kLeast || exponent >= count)
         return false;
     if (negative)
         *--at = '-';
@@ -576,7 +576,15 @@ double StrictNumber(std::string_view text)
 
 std::string SingleToText(float value)
 {
-    return ToText(value, 7);
+    // Most floats are written straight from their 7 digits.
+    constexpr int kDigits = 7;
+    std::uint64_t digits = 0;
+    int places = 0;
+    std::string text;
+    if (!SevenDigitsWhole(value, digits, places) || places < 0
+        || !FixedText(value < 0, digits, places, text, kDigits))
+        text = ToText(value, kDigits);
+    return text;
 }
 
 double SingleAsShown(float value)
