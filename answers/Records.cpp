@@ -10,42 +10,34 @@ namespace ratedload::answers {
 namespace {
 
 // The JSON grammar of a number: -?(0|[1-9][0-9]*)(\.[0-9]+)?([eE][+-]?[0-9]+)?
-// Whether the text is a number as JSON writes it; each character read is
-// given to `take`, so that a number can be copied as it is checked.
-template <class Take> bool ReadJsonNumber(std::string_view text, Take take)
+bool IsJsonNumber(std::string_view text)
 {
     std::size_t pos = 0;
-    auto next = [&] { take(text[pos++]); };
     auto digits = [&] {
         const std::size_t start = pos;
         while (pos < text.size() && IsDigit(text[pos]))
-            next();
+            ++pos;
         return pos - start;
     };
     if (pos < text.size() && text[pos] == '-')
-        next();
+        ++pos;
     if (pos < text.size() && text[pos] == '0')
-        next();
+        ++pos;
     else if (digits() == 0)
         return false;
     if (pos < text.size() && text[pos] == '.') {
-        next();
+        ++pos;
         if (digits() == 0)
             return false;
     }
     if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
-        next();
+        ++pos;
         if (pos < text.size() && (text[pos] == '+' || text[pos] == '-'))
-            next();
+            ++pos;
         if (digits() == 0)
             return false;
     }
     return pos == text.size();
-}
-
-bool IsJsonNumber(std::string_view text)
-{
-    return ReadJsonNumber(text, [](char) {});
 }
 
 // Characters on screen: UTF-8 continuation bytes take no room of their own.
@@ -209,11 +201,8 @@ void AppendCsvRecord(std::string &line, const std::vector<Column> &columns, cons
         if (i >= fields || !row[i] || row[i]->empty())
             continue;
         const std::string &cell = *row[i];
-        // A number as the rules write it needs no quotes: copied as it is read.
-        char *const field = out;
-        if (columns[i].kind == Kind::Number && ReadJsonNumber(cell, [&out](char c) { *out++ = c; }))
-            continue;
-        out = field;
+        // A number holds nothing that wants quotes, so it goes as it stands;
+        // a word that a spreadsheet would take for a formula is marked as text.
         if (columns[i].kind == Kind::Word && IsFormulaStart(cell.front()))
             out = WriteCsvField(out, '\'' + cell);
         else
