@@ -315,7 +315,7 @@ bool ReadCommonImperial(std::string_view text, SideTexts &side)
         const double over = rules::ReadNumber(numerator);
         const double under = rules::ReadNumber(denominator);
         // A zero, or a number beyond double's range, below: for the grammar to refuse.
-        if (!std::isfinite(under) || !(over / under < 1.0))
+        if (!std::isfinite(under) || under == 0.0 || !(over / under < 1.0))
             return false;
         side.fraction = rules::DoubleToText(over / under);
     }
