@@ -145,14 +145,14 @@ std::string_view Quantity(std::string_view name)
 
 // The unit of a heading, checked against the entry and the units in force;
 // for a side, the unit its numbers take. Refusal where it does not fit.
-std::string CheckedUnit(
-    std::string_view cell, std::string_view name, const std::string &unit, rules::Units units)
+std::string CheckedUnit(std::string_view cell, std::string_view name, const std::string &unit,
+    rules::Units units)
 {
     const std::string_view quantity = Quantity(name);
     const bool imperial = units == rules::Units::Imperial;
     const std::string known = quantity == "load" ? (imperial ? "lb" : "kg")
-        : quantity == "area"                     ? (imperial ? "sq ft" : "sq m")
-                                                 : (imperial ? "ft or in" : "m or mm");
+        : quantity == "area"                      ? (imperial ? "sq ft" : "sq m")
+                                                  : (imperial ? "ft or in" : "m or mm");
     const std::string heading = "the column '" + std::string(Trimmed(cell)) + "'";
     if (quantity.empty())
         Refuse("", heading + " takes no unit");
@@ -160,13 +160,12 @@ std::string CheckedUnit(
         if (headingUnit.written != unit || headingUnit.quantity != quantity)
             continue;
         if (headingUnit.units != units)
-            Refuse("",
-                heading + " is in " + unit + (imperial ? "; in imperial" : "; in metric")
+            Refuse("", heading + " is in " + unit + (imperial ? "; in imperial" : "; in metric")
                     + " units, " + std::string(quantity) + "s are in " + known);
         return std::string(headingUnit.side);
     }
-    Refuse("",
-        heading + ": unknown unit '" + unit + "'; " + std::string(quantity) + "s are in " + known);
+    Refuse("", heading + ": unknown unit '" + unit + "'; " + std::string(quantity) + "s are in "
+            + known);
 }
 
 // The figures (area, load) are answered in columns of their own; the other
@@ -286,8 +285,8 @@ std::vector<Batch::HeaderColumn> Batch::ReadHeader(const std::vector<std::string
         const bool known = (name == kIdColumn && (words == kIdColumn || !idNamed))
             || std::find(entries.begin(), entries.end(), name) != entries.end();
         if (known) {
-            column = { name == kIdColumn ? HeaderColumn::Role::Id : HeaderColumn::Role::Entry, name,
-                {}, EntryMemberNamed(name) };
+            column = { name == kIdColumn ? HeaderColumn::Role::Id : HeaderColumn::Role::Entry,
+                name, {}, EntryMemberNamed(name) };
             if (!unit.empty())
                 column.unit = CheckedUnit(cell, name, unit, units);
         } else {
@@ -296,9 +295,7 @@ std::vector<Batch::HeaderColumn> Batch::ReadHeader(const std::vector<std::string
             if (key == "line"
                 || std::any_of(answerColumns_.begin(), answerColumns_.end(),
                     [&key](const Column &answer) { return answer.key == key; }))
-                Refuse("",
-                    "the column '" + key
-                        + "' is one of the answers; rename it to carry it through");
+                Refuse("", "the column '" + key + "' is one of the answers; rename it to carry it through");
         }
         const std::string key = column.role == HeaderColumn::Role::Carried ? column.name : name;
         if (std::find(seen.begin(), seen.end(), key) != seen.end())
@@ -335,9 +332,8 @@ void Batch::CheckNeeded(const std::vector<std::string> &cells) const
     std::string read;
     for (const std::string &cell : cells)
         read += (read.empty() ? "'" : ", '") + std::string(Trimmed(cell)) + "'";
-    Refuse("",
-        "no column gives " + missing + " (or give it for every line): the header reads " + read
-            + "; the columns known are " + KnownColumns(question_)
+    Refuse("", "no column gives " + missing + " (or give it for every line): the header reads "
+            + read + "; the columns known are " + KnownColumns(question_)
             + ", in any case, such as 'Rated load', and with a unit, such as 'Load (lb)'");
 }
 
@@ -385,7 +381,6 @@ LineAnswer Batch::Answer(long long line, const std::vector<std::string> &cells) 
         Row start;
         start.reserve(columns_.size());
         start.resize(1 + echoed_.size());
-        outcome.answerFirst = start.size();
         answer = question_.AnswerFor(entries, layout_, std::move(start));
     } catch (const Refusal &refusal) {
         outcome.refusal = refusal;
@@ -393,6 +388,7 @@ LineAnswer Batch::Answer(long long line, const std::vector<std::string> &cells) 
     }
     outcome.verdict = answer.verdict;
     outcome.point = answer.point;
+    outcome.answerFirst = 1 + echoed_.size();
     Row &row = outcome.row;
     row = std::move(answer.row);
     row[0] = std::to_string(line);

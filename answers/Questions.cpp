@@ -45,7 +45,6 @@ Column PassengersColumn()
     return Figure("passengers", "Passengers", "Maximum number of passengers", "");
 }
 
-// A run-time error of the rules, anywhere in a question, refuses it.
 // An answer whose row is `start`, with room for its figures after it.
 Answer AnswerAfter(Row start, std::size_t figures)
 {
@@ -55,6 +54,7 @@ Answer AnswerAfter(Row start, std::size_t figures)
     return answer;
 }
 
+// A run-time error of the rules, anywhere in a question, refuses it.
 template <class Answering> Answer Trapped(Answering answering)
 {
     try {
@@ -201,9 +201,9 @@ private:
                     + (nothing ? "long" : "short") + " for an area of "
                     + area.Written(calc::Field::Area).value_or("") + ": the "
                     + (depthFound ? "depth" : "width") + " found for it is "
-                    + (nothing         ? (imperial ? "under an inch" : "under a millimetre")
-                            : imperial ? "10 million feet or more"
-                                       : "10 million metres or more"));
+                    + (nothing       ? (imperial ? "under an inch" : "under a millimetre")
+                          : imperial ? "10 million feet or more"
+                                     : "10 million metres or more"));
         row.emplace_back(depthFound ? "depth" : "width");
         row.push_back(side.Written(calc::Field::Whole));
         if (imperial) {

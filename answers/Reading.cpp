@@ -98,7 +98,8 @@ std::optional<FreightClass> ClassOf(const std::optional<std::string> &text, Elev
 {
     if (text && type != ElevatorType::Freight)
         Refuse("class",
-            "a class of loading is for the type freight, not for " + std::string(TypeName(type)));
+            "a class of loading is for the type freight, not for "
+                + std::string(TypeName(type)));
     if (type != ElevatorType::Freight)
         return std::nullopt;
     if (!text)
@@ -133,9 +134,8 @@ std::string PositiveNumber(std::string_view field, const std::string &text, std:
 {
     const std::string trimmed(Trimmed(text));
     // Most numbers are plain decimals, which only 0 fails.
-    const bool plain = !trimmed.empty() && std::all_of(trimmed.begin(), trimmed.end(), [](char c) {
-        return IsDigit(c) || c == '.';
-    });
+    const bool plain = !trimmed.empty()
+        && std::all_of(trimmed.begin(), trimmed.end(), [](char c) { return IsDigit(c) || c == '.'; });
     try {
         if (plain && rules::StrictNumber(trimmed) > 0)
             return trimmed;

@@ -290,8 +290,7 @@ std::string TextAlignment::Block(const std::vector<Row> &given)
         for (std::size_t i = 0; i < columns_.size(); ++i) {
             if (!shown[i])
                 continue;
-            text += (first ? "" : "  ")
-                + Padded(cell(i), widths[i], columns_[i].kind == Kind::Number);
+            text += (first ? "" : "  ") + Padded(cell(i), widths[i], columns_[i].kind == Kind::Number);
             first = false;
         }
         return WithoutTrailingBlanks(text) + "\n";

@@ -53,8 +53,7 @@ Unit UnitNamed(std::string_view word)
 {
     const std::string_view example
         = units == rules::Units::Imperial ? kImperialExample : kMetricExample;
-    Refuse("",
-        "expected a length " + std::string(example) + ", got '" + std::string(text) + "'"
+    Refuse("", "expected a length " + std::string(example) + ", got '" + std::string(text) + "'"
             + (why.empty() ? "" : " (" + why + ")"));
 }
 
@@ -153,16 +152,14 @@ void CheckUnits(std::string_view text, const TokenList &tokens, rules::Units uni
                 RefuseSide(text, units, "unknown unit '" + Lower(token.text) + "'");
             const bool imperialUnit = token.unit == Unit::Feet || token.unit == Unit::Inches;
             if (imperial && !imperialUnit)
-                Refuse("",
-                    "'" + std::string(text)
-                        + "' is in metres; in imperial units, sides are in feet and inches, "
-                        + std::string(kImperialExample));
+                Refuse("", "'" + std::string(text)
+                    + "' is in metres; in imperial units, sides are in feet and inches, "
+                    + std::string(kImperialExample));
             if (!imperial && imperialUnit)
-                Refuse("",
-                    "'" + std::string(text)
-                        + "' is in feet and inches; in metric units, sides are in metres and "
-                          "millimetres, "
-                        + std::string(kMetricExample));
+                Refuse("", "'" + std::string(text)
+                    + "' is in feet and inches; in metric units, sides are in metres and "
+                      "millimetres, "
+                    + std::string(kMetricExample));
         }
     }
     const bool lastIsNumber = !tokens.empty() && tokens.back().kind != Token::kUnit;
@@ -181,8 +178,7 @@ std::string FractionText(std::string_view text, const Token &token)
         RefuseSide(text, rules::Units::Imperial, "a fraction with a zero denominator");
     const double fraction = numerator / denominator;
     if (!(fraction < 1.0))
-        RefuseSide(
-            text, rules::Units::Imperial, "a fraction of an inch is less than 1, such as 1/2");
+        RefuseSide(text, rules::Units::Imperial, "a fraction of an inch is less than 1, such as 1/2");
     return rules::DoubleToText(fraction);
 }
 

@@ -106,7 +106,8 @@ struct Run {
 
 // Takes the steps of a procedure under its error trap: a run-time error of
 // the rules ends it at once, silently, and the steps taken before it stand.
-template <class Entries> Run Trapped(void (*steps)(const Entries &, Run &), const Entries &entries)
+template <class Entries>
+Run Trapped(void (*steps)(const Entries &, Run &), const Entries &entries)
 {
     Run run;
     run.steps.reserve(8);

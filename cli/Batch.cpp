@@ -227,8 +227,8 @@ AnsweredLines AnswerChunk(const Answering &answering, const Lines &chunk)
     for (const Lines::Record &lines : chunk.records) {
         records.clear();
         if (lines.error.empty())
-            parser.Parse(
-                lines.line, std::string_view(chunk.text).substr(start, lines.end - start), records);
+            parser.Parse(lines.line,
+                std::string_view(chunk.text).substr(start, lines.end - start), records);
         else
             records.push_back({ lines.line, {}, lines.error });
         start = lines.end;

@@ -52,9 +52,9 @@ LineScan ScanLine(std::string_view text, char separator, bool quoted)
             scan.crAlone = true;
         switch (state) {
         case Scan::CellStart:
-            state = c == '"'                              ? Scan::Quoted
+            state = c == '"' ? Scan::Quoted
                 : c == separator || c == ' ' || c == '\t' ? Scan::CellStart
-                                                          : Scan::Plain;
+                                                           : Scan::Plain;
             break;
         case Scan::Plain:
         case Scan::AfterQuote:
@@ -66,7 +66,9 @@ LineScan ScanLine(std::string_view text, char separator, bool quoted)
                 state = Scan::QuoteSeen;
             break;
         case Scan::QuoteSeen:
-            state = c == '"' ? Scan::Quoted : c == separator ? Scan::CellStart : Scan::AfterQuote;
+            state = c == '"' ? Scan::Quoted
+                : c == separator ? Scan::CellStart
+                                 : Scan::AfterQuote;
             break;
         }
     }
@@ -86,8 +88,7 @@ char NamedSeparator(std::string_view line)
     const std::string_view separator = line.substr(4);
     if (separator == "\\t")
         return '\t';
-    return separator.size() == 1
-            && std::string_view(",;\t|").find(separator[0]) != std::string_view::npos
+    return separator.size() == 1 && std::string_view(",;\t|").find(separator[0]) != std::string_view::npos
         ? separator[0]
         : 0;
 }
@@ -202,7 +203,10 @@ struct CsvParser::State {
         state->cells.emplace_back(text ? static_cast<const char *>(text) : "", text ? size : 0);
     }
 
-    static void End(int, void *data) { static_cast<State *>(data)->ended = true; }
+    static void End(int, void *data)
+    {
+        static_cast<State *>(data)->ended = true;
+    }
 
     bool InQuotes() const { return csv.quoted != 0; }
 };
@@ -245,13 +249,13 @@ void CsvParser::Parse(long long line, std::string_view text, std::vector<CsvReco
     // Said for the first line; the line and column where it failed.
     const std::size_t lineStart = read == 0 ? 0 : text.rfind('\n', read - 1) + 1;
     const long long failed = line + std::count(text.begin(), text.begin() + lineStart, '\n');
-    const std::string column
-        = (failed == line ? std::string() : "line " + std::to_string(failed) + ", ") + "column "
-        + std::to_string(read - lineStart + 1);
+    const std::string column = (failed == line ? std::string()
+                                                     : "line " + std::to_string(failed) + ", ")
+        + "column " + std::to_string(read - lineStart + 1);
     std::string error = read == text.size() ? kNotClosed
-        : state.InQuotes()                  ? "text after the closing quote of a cell, at " + column
+        : state.InQuotes() ? "text after the closing quote of a cell, at " + column
                            : "a quote inside a cell that does not begin with one, at " + column
-            + " (write the cell in quotes, with \"\" for each quote in it)";
+                + " (write the cell in quotes, with \"\" for each quote in it)";
     records.push_back({ line, {}, std::move(error) });
     state.Reset();
     // The lines after the first, read again as records of their own.
@@ -298,14 +302,12 @@ void CsvReader::CheckStart(Line &first)
     if (text.rfind("\xFF\xFE", 0) == 0 || text.rfind("\xFE\xFF", 0) == 0)
         answers::Refuse("", "the input is UTF-16 text; save it as CSV in UTF-8");
     if (text.find('\0') != std::string::npos)
-        answers::Refuse("",
-            "the input holds NUL bytes (UTF-16 text without a byte order mark?); "
-            "save it as CSV in UTF-8");
+        answers::Refuse("", "the input holds NUL bytes (UTF-16 text without a byte order mark?); "
+                            "save it as CSV in UTF-8");
     const std::size_t cr = text.find('\r');
     if (cr != std::string::npos && cr + 1 < text.size())
-        answers::Refuse("",
-            "the lines of the input end with CR alone (an old Mac file); save it "
-            "with LF or CR LF at the ends of the lines");
+        answers::Refuse("", "the lines of the input end with CR alone (an old Mac file); save it "
+                            "with LF or CR LF at the ends of the lines");
     // The byte order mark that some spreadsheets write, once or more.
     while (text.rfind("\xEF\xBB\xBF", 0) == 0)
         text.erase(0, 3);
@@ -335,8 +337,8 @@ bool CsvReader::ChooseSeparator(const Line &first)
     const bool named = separator != 0;
     if (!named && text.find(',') == std::string_view::npos)
         separator = text.find(';') != std::string_view::npos ? ';'
-            : text.find('\t') != std::string_view::npos      ? '\t'
-                                                             : ',';
+            : text.find('\t') != std::string_view::npos    ? '\t'
+                                                           : ',';
     if (separator != 0)
         separator_ = separator;
     return named;
