@@ -248,7 +248,7 @@ bool PassengerColumn(const Entries &entries, const std::vector<std::string> &bat
 {
     const bool typeColumn
         = std::find(batchColumns.begin(), batchColumns.end(), "type") != batchColumns.end();
-    return typeColumn || !entries.type || Lower(Trimmed(*entries.type)) != "freight";
+    return typeColumn || !entries.type || !SameName(Trimmed(*entries.type), "freight");
 }
 
 void StopAtEnd(const calc::Run &run, const Entries &entries)

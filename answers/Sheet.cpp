@@ -335,10 +335,10 @@ Paper PaperOf(const std::optional<std::string> &paper, rules::Units units)
 {
     if (!paper)
         return units == rules::Units::Imperial ? Paper::Letter : Paper::A4;
-    const std::string name = Lower(Trimmed(*paper));
-    if (name == "letter")
+    const std::string_view name = Trimmed(*paper);
+    if (SameName(name, "letter"))
         return Paper::Letter;
-    if (name == "a4")
+    if (SameName(name, "a4"))
         return Paper::A4;
     Refuse("paper", "expected letter or a4, got '" + *paper + "'");
 }

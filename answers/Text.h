@@ -33,14 +33,18 @@ inline bool IsLetter(char c)
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
+// A letter in lower case; any other character as it is.
+inline char LowerLetter(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 // The text in lower case, for names given in any case.
 inline std::string Lower(std::string_view text)
 {
     std::string lower(text);
-    for (char &c : lower) {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    }
+    for (char &c : lower)
+        c = LowerLetter(c);
     return lower;
 }
 
@@ -48,11 +52,10 @@ inline std::string Lower(std::string_view text)
 // the copies.
 inline bool SameName(std::string_view a, std::string_view b)
 {
-    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
     if (a.size() != b.size())
         return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
-        if (lower(a[i]) != lower(b[i]))
+        if (LowerLetter(a[i]) != LowerLetter(b[i]))
             return false;
     }
     return true;
