@@ -171,33 +171,37 @@ char *WriteDigits(char *end, std::uint64_t number)
     return end;
 }
 
+// Drops the zeros at the end of a number, at most `most` of them, a few at a
+// time: the whole numbers of short decimals at 15 digits end in many. Returns
+// how many; 0 keeps its digit.
+int DropTrailingZeros(std::uint64_t &number, int most)
+{
+    int dropped = 0;
+    if (number == 0)
+        return dropped;
+    while (most - dropped >= 8 && number % 100'000'000 == 0) {
+        number /= 100'000'000;
+        dropped += 8;
+    }
+    if (most - dropped >= 4 && number % 10'000 == 0) {
+        number /= 10'000;
+        dropped += 4;
+    }
+    while (dropped < most && number % 10 == 0) {
+        number /= 10;
+        ++dropped;
+    }
+    return dropped;
+}
+
 // The significant digits of a whole number below 10^17, and of it divided by
 // 10^places: the power of ten of its first digit.
 Significant OfWholeNumber(bool negative, std::uint64_t number, int places)
 {
     Significant significant;
     significant.negative = negative;
-    // Trailing zeros are left out, a few places at a time: the whole numbers
-    // of short decimals at 15 digits end in many.
-    int zeros = 0;
-    if (number != 0) {
-        while (number % 100'000'000 == 0) {
-            number /= 100'000'000;
-            zeros += 8;
-        }
-        if (number % 10'000 == 0) {
-            number /= 10'000;
-            zeros += 4;
-        }
-        if (number % 100 == 0) {
-            number /= 100;
-            zeros += 2;
-        }
-        if (number % 10 == 0) {
-            number /= 10;
-            zeros += 1;
-        }
-    }
+    // Trailing zeros are left out.
+    const int zeros = DropTrailingZeros(number, std::numeric_limits<int>::max());
     // The digits into the end of the array.
     char *const end = significant.digit.data() + significant.digit.size();
     char *first = WriteDigits(end, number);
@@ -262,18 +266,7 @@ bool ShortDecimal(double value, Significant &significant)
 bool FixedText(bool negative, std::uint64_t whole, int places, std::string &text, int count = 15)
 {
     // Zeros at the end of the decimal places are not written.
-    while (places >= 8 && whole % 100'000'000 == 0) {
-        whole /= 100'000'000;
-        places -= 8;
-    }
-    if (places >= 4 && whole % 10'000 == 0) {
-        whole /= 10'000;
-        places -= 4;
-    }
-    while (places > 0 && whole % 10 == 0) {
-        whole /= 10;
-        --places;
-    }
+    places -= DropTrailingZeros(whole, places);
     constexpr int kMostPlaces = 17;
     if (places > kMostPlaces)
         return false;
